@@ -1,0 +1,121 @@
+// The suite's companion components the library works through, as abstract
+// interfaces with the operation names the host suite uses. Each host thread
+// gets its own data-access session and common services at start-up, made by
+// the factories installed here (database-backed defaults unless a host
+// installs its own).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "promocionesQEX/Connection.h"
+#include "promocionesQEX/DateTime.h"
+#include "promocionesQEX/Variant.h"
+
+namespace promocionesQEX {
+
+// Data-access session: the database connection, configuration parameters,
+// user permissions and the message box.
+class clsSesionDatos {
+ public:
+  virtual ~clsSesionDatos() = default;
+
+  // The open connection, the same one at every call.
+  virtual std::shared_ptr<Connection> Conexion() = 0;
+  // The configured value of the parameter, or Valor_Omision when none is
+  // configured. Tipo "B" answers a yes/no value (read it with as_bool()),
+  // "T" text.
+  virtual Variant Get_Parametro(const std::string& Nombre, long Reservado,
+                                const std::string& Tipo,
+                                const std::string& Valor_Omision) = 0;
+  // Whether the current user holds the permission within the transaction.
+  virtual bool Tiene_Permiso(const std::string& Transaccion,
+                             const std::string& Permiso,
+                             const std::string& Descripcion) = 0;
+  // Shows a modal message; returns when the user dismisses it. Botones 48 is
+  // the exclamation icon, 16 the stop icon, each with an OK button.
+  virtual Variant Muestra_Mensaje(const std::string& Mensaje, long Botones,
+                                  const std::string& Titulo, long Ventana,
+                                  const std::string& Modulo,
+                                  const std::string& Id_Mensaje) = 0;
+};
+
+// Common services: clock, date literals, catalogue descriptions, folio
+// sequences, stored queries, the pick list and key sending.
+class clsServicios {
+ public:
+  virtual ~clsServicios() = default;
+
+  virtual DateTime Get_Fecha_Hora() = 0;
+  // The date as a literal the database reads between single quotes.
+  virtual std::string Fecha_SQL(const DateTime& Fecha) = 0;
+  // Campo_Resultado of the row of Tabla whose Campo_Clave is Valor_Clave
+  // (and Campo_Clave2 is Valor_Clave2 when given); a row whose status is
+  // Estado_Baja counts as missing. "" when there is no such row.
+  virtual std::string Get_Descripcion(
+      const std::string& Tabla, const std::string& Campo_Clave,
+      const std::string& Valor_Clave, const std::string& Campo_Resultado,
+      long Reservado, const std::string& Campo_Clave2,
+      const std::string& Valor_Clave2, const std::string& Estado_Baja) = 0;
+  // The next number of the branch's sequence, zero-padded to Longitud and
+  // taken (advanced) when Incrementa is -1. "" when no number can be had.
+  virtual Variant Get_Folio(const std::string& Sucursal,
+                            const std::string& Consecutivo, long Longitud,
+                            long Incrementa) = 0;
+  // Records the number as used; False (see Get_Ultimo_Error) when it was
+  // already recorded or cannot be recorded.
+  virtual bool Registra_Folio(const std::string& Consecutivo,
+                              const std::string& Folio,
+                              const std::string& ID) = 0;
+  virtual std::string Get_Ultimo_Error() = 0;
+  // The SQL text stored under the name.
+  virtual std::string Get_Consulta(const std::string& Nombre) = 0;
+  // Shows the rows of the query in a modal pick list; the chosen row's key,
+  // "" when none is picked. Fuente is an optional font name.
+  virtual std::string Muestra_Busqueda(const std::string& Consulta,
+                                       long Reservado,
+                                       const std::string& Fuente) = 0;
+  virtual Variant Envia_Teclas(const std::string& Teclas, long Espera) = 0;
+};
+
+// Availability of a product variant in a branch and warehouse.
+class clsDisponibilidad {
+ public:
+  virtual ~clsDisponibilidad() = default;
+  virtual double Get_Disponible(const std::string& Sucursal,
+                                const std::string& Almacen,
+                                const std::string& Pr_Cve_Producto,
+                                const std::string& Tl_Cve_Talla,
+                                const std::string& Cl_Cve_Color, long Modo,
+                                const std::string& Pr_Unidad) = 0;
+};
+
+// Capture of the series of a serialized product from stock.
+class clsCapturaSeries {
+ public:
+  virtual ~clsCapturaSeries() = default;
+  virtual void Producto(const std::string& Valor) = 0;
+  virtual std::string Capturar_Series(long Modo, const std::string& Series,
+                                      const std::string& Reservado,
+                                      const std::string& Filtro) = 0;
+  virtual long Cantidad_Series() = 0;
+};
+
+// How each companion is made. An empty function keeps the default. The
+// factories are process-wide; a thread's start-up calls the first two once,
+// the capture windows call the last two for each use. A factory that throws
+// makes the creation of the library's first object on that thread fail.
+struct CompanionFactories {
+  std::function<std::shared_ptr<clsSesionDatos>()> sesion_datos;
+  std::function<std::shared_ptr<clsServicios>()> servicios;
+  std::function<std::shared_ptr<clsDisponibilidad>()> disponibilidad;
+  std::function<std::shared_ptr<clsCapturaSeries>()> captura_series;
+};
+
+// Installs the factories for threads whose start-up has not run yet.
+void install_companions(CompanionFactories factories);
+// Back to the database-backed defaults.
+void reset_companions();
+
+}  // namespace promocionesQEX

@@ -1,0 +1,69 @@
+// Promociones: the facade through which a host reaches every promotion
+// service. Create it on the thread that will use it (the thread's start-up
+// runs before the first object of the library is made there), set Sucursal
+// and Almacen, and call one operation at a time.
+//
+// Properties follow the component convention: get_X reads, put_X stores.
+// Operations that return an empty or False result on failure leave the
+// reason in get_Error(); the others raise promocionesQEX::RuntimeError.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "promocionesQEX/DateTime.h"
+#include "promocionesQEX/Recordset.h"
+#include "promocionesQEX/Records.h"
+#include "promocionesQEX/clsPromoDescuentoGlobal.h"
+
+namespace promocionesQEX {
+
+class Promociones {
+ public:
+  // Runs this thread's start-up first when it has not run; a companion that
+  // cannot be created makes the construction fail with its error.
+  Promociones();
+  ~Promociones();
+  Promociones(const Promociones&) = delete;
+  Promociones& operator=(const Promociones&) = delete;
+
+  // --- Simple properties ---------------------------------------------------
+  std::string get_Promociones() const { return msPromociones; }
+  const std::string& get_Error() const { return msError; }
+  const std::string& get_Mensaje() const { return msMensaje; }
+  void put_Sucursal(const std::string& Valor) { msSucursal = Valor; }
+  void put_Almacen(const std::string& Valor) { msAlmacen = Valor; }
+
+  // --- Promotion code string -------------------------------------------------
+  // Five fields per record (product, size, colour, quantity, unit) joined by
+  // TAB, records joined by CR LF. Records without product are skipped; the
+  // first record with an empty unit, size or colour stops the encoding with
+  // "" and its message in Error.
+  std::string Codifica_Promocion(const std::vector<tPromocion>& oPromo);
+  // One element per line; "" gives one empty element. A line of fewer than
+  // five fields raises 9, a quantity that is not a number 13.
+  std::vector<tPromocion> Decodifica_Promocion(const std::string& sCodigo);
+
+  // --- Global-discount document ----------------------------------------------
+  std::shared_ptr<clsPromoDescuentoGlobal> get_Detalle_Descuento_Global()
+      const {
+    return moDetalle_Descuento_Global;
+  }
+  // Keeps the caller's object itself, not a copy.
+  void put_Detalle_Descuento_Global(
+      std::shared_ptr<clsPromoDescuentoGlobal> Valor);
+
+ private:
+  std::string msError;
+  std::string msPromociones;
+  std::string msSucursal;
+  std::string msAlmacen;
+  std::string msMensaje;
+  std::shared_ptr<clsPromoDescuentoGlobal> moDetalle_Descuento_Global;
+  short miRenglon = 0;
+  bool mbFolio_Obtenido = false;
+};
+
+}  // namespace promocionesQEX

@@ -1,0 +1,49 @@
+// The one exception type of the library: a number and a description, as the
+// host language's runtime errors carry them. Database failures carry the
+// engine's own number and message.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace promocionesQEX {
+
+class RuntimeError : public std::runtime_error {
+ public:
+  // Numbers of the runtime errors the library raises itself.
+  static constexpr long kOverflow = 6;
+  static constexpr long kSubscriptOutOfRange = 9;
+  static constexpr long kDivisionByZero = 11;
+  static constexpr long kTypeMismatch = 13;
+  static constexpr long kObjectNotSet = 91;
+  static constexpr long kInvalidUseOfNull = 94;
+
+  RuntimeError(long number, std::string description)
+      : std::runtime_error(description),
+        number_(number),
+        description_(std::move(description)) {}
+
+  long number() const noexcept { return number_; }
+  const std::string& description() const noexcept { return description_; }
+
+  static RuntimeError Overflow() { return {kOverflow, "Overflow"}; }
+  static RuntimeError SubscriptOutOfRange() {
+    return {kSubscriptOutOfRange, "Subscript out of range"};
+  }
+  static RuntimeError DivisionByZero() {
+    return {kDivisionByZero, "Division by zero"};
+  }
+  static RuntimeError TypeMismatch() { return {kTypeMismatch, "Type mismatch"}; }
+  static RuntimeError ObjectNotSet() {
+    return {kObjectNotSet, "Object variable or With block variable not set"};
+  }
+  static RuntimeError InvalidUseOfNull() {
+    return {kInvalidUseOfNull, "Invalid use of Null"};
+  }
+
+ private:
+  long number_;
+  std::string description_;
+};
+
+}  // namespace promocionesQEX

@@ -1,0 +1,38 @@
+#include <chrono>
+
+#include "promocionesQEX/Connection.h"
+
+namespace promocionesQEX {
+
+RecordingConnection::RecordingConnection(std::shared_ptr<Connection> inner,
+                                         Observer observer)
+    : inner_(std::move(inner)), observer_(std::move(observer)) {}
+
+Recordset RecordingConnection::execute(const std::string& text) {
+  {
+    std::lock_guard lock(mutex_);
+    statements_.push_back(text);
+  }
+  if (!observer_) return inner_->execute(text);
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    Recordset result = inner_->execute(text);
+    observer_(text, std::chrono::steady_clock::now() - start);
+    return result;
+  } catch (...) {
+    observer_(text, std::chrono::steady_clock::now() - start);
+    throw;
+  }
+}
+
+std::vector<std::string> RecordingConnection::statements() const {
+  std::lock_guard lock(mutex_);
+  return statements_;
+}
+
+void RecordingConnection::clear() {
+  std::lock_guard lock(mutex_);
+  statements_.clear();
+}
+
+}  // namespace promocionesQEX
