@@ -46,6 +46,8 @@ class Promociones {
   // five fields raises 9, a quantity that is not a number 13.
   std::vector<tPromocion> Decodifica_Promocion(const std::string& sCodigo);
 
+  // --- Promotion lookups ------------------------------------------------------
+
   // --- Global-discount document ----------------------------------------------
   std::shared_ptr<clsPromoDescuentoGlobal> get_Detalle_Descuento_Global()
       const {
@@ -56,6 +58,8 @@ class Promociones {
       std::shared_ptr<clsPromoDescuentoGlobal> Valor);
 
  private:
+  // --- Global-discount recording (private) ----------------------------------
+
   std::string msError;
   std::string msPromociones;
   std::string msSucursal;
