@@ -113,6 +113,12 @@ struct CompanionFactories {
   std::function<std::shared_ptr<clsCapturaSeries>()> captura_series;
 };
 
+// The database-backed defaults, for hosts that decorate them (a clock of
+// their own, a traced connection). They read the configuration: the
+// connection text from PROMOCIONESQEX_BD or the user's configuration file.
+std::shared_ptr<clsSesionDatos> make_default_sesion_datos();
+std::shared_ptr<clsServicios> make_default_servicios();
+
 // Installs the factories for threads whose start-up has not run yet.
 void install_companions(CompanionFactories factories);
 // Back to the database-backed defaults.

@@ -13,6 +13,26 @@ namespace promocionesQEX {
 
 inline constexpr std::string_view kCrLf = "\r\n";
 
+// The prefixes of the operations that catch their own errors, each stated
+// once here. The spelling of the library name differs between operations
+// ("promocionesQex.dll" in the Pv operations) because hosts match these
+// texts as they have always been written.
+inline constexpr std::string_view kPrefixDetalleDescuentoGlobal =
+    "promocionesQEX.dll - Property Let Detalle_Descuento_Global()";
+inline constexpr std::string_view kPrefixCapturarPromocionesPv =
+    "promocionesQex.dll - Capturar_Promociones_Pv()";
+inline constexpr std::string_view kPrefixGetPromocionPvCantidad =
+    "promocionesQex.dll - Get_Promocion_Pv_Cantidad()";
+inline constexpr std::string_view kPrefixGetPromocionPvImporte =
+    "promocionesQex.dll - Get_Promocion_Pv_Importe()";
+inline constexpr std::string_view kPrefixAddPromocionDescuentoGlobal =
+    "promocionesQEX.dll - Add_Promocion_Descuento_Global()";
+inline constexpr std::string_view kPrefixInsertaPromocionDescuentoGlobal =
+    "Inserta_Promocion_Descuento_Global()";
+// The setter of Detalle_Descuento_Global joins its prefix and the
+// description without a separator.
+inline constexpr std::string_view kNoSeparator = "";
+
 inline std::string error_text(std::string_view prefix,
                               std::string_view description,
                               std::string_view separator = kCrLf) {

@@ -26,4 +26,10 @@ void Main();
 // This thread's module state. Runs the start-up first when it has not run.
 Publico& publico();
 
+// Drops this thread's module state, companions included, so that the next
+// object created on the thread runs the start-up again with the factories
+// installed then. Hosts never need it; tests that install new companions on
+// a thread that has already started do.
+void discard_thread_module();
+
 }  // namespace promocionesQEX
