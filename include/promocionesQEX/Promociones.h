@@ -56,9 +56,21 @@ class Promociones {
   // Keeps the caller's object itself, not a copy.
   void put_Detalle_Descuento_Global(
       std::shared_ptr<clsPromoDescuentoGlobal> Valor);
+  // Starts a new document: a new, empty record, line counter 0, no folio.
+  void Nuevo_Gescuento_Global();
+  // Records the record's current line. The first successful call of a
+  // document checks the header against the catalogues and takes its folio
+  // (the record's own, or the next of the branch's sequence); every call
+  // checks the line, numbers it "000001", "000002", ..., inserts it into
+  // Promocion_Descuento_Global and registers folio and line as used.
+  // False with the reason in Error on any failure; rows already inserted
+  // stay.
+  bool Add_Promocion_Descuento_Global();
 
  private:
   // --- Global-discount recording (private) ----------------------------------
+  // Writes the record's current line; False with the reason in Error.
+  bool Inserta_Promocion_Descuento_Global();
 
   std::string msError;
   std::string msPromociones;
