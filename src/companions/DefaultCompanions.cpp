@@ -1,0 +1,16 @@
+#include "companions/DefaultCompanions.h"
+
+#include "companions/CommonServices.h"
+#include "companions/DataSession.h"
+
+namespace promocionesQEX {
+
+std::shared_ptr<clsSesionDatos> make_default_sesion_datos() {
+  return std::make_shared<companions::DataSession>();
+}
+
+std::shared_ptr<clsServicios> make_default_servicios() {
+  return std::make_shared<companions::CommonServices>();
+}
+
+}  // namespace promocionesQEX
