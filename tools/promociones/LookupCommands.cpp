@@ -1,0 +1,216 @@
+// The lookup subcommands: each reads its options, makes one call on a
+// Promociones object and prints the answer as a table or as JSON.
+#include <optional>
+
+#include "Commands.h"
+#include "HostSession.h"
+#include "Json.h"
+#include "Table.h"
+#include "promocionesQEX/Promociones.h"
+#include "promocionesQEX/Variant.h"
+
+namespace promociones_cli {
+namespace {
+
+using namespace promocionesQEX;
+
+DateTime fecha_of(const LookupOptions& o) {
+  return o.fecha.empty() ? DateTime::now() : parse_fecha(o.fecha, "--fecha");
+}
+
+std::string num(double v) { return general_number(v); }
+
+std::string promocion_json(const tPromocion& p) {
+  return JsonObject()
+      .text("Pr_Cve_Producto", p.Pr_Cve_Producto)
+      .text("Tl_Cve_Talla", p.Tl_Cve_Talla)
+      .text("Cl_Cve_Color", p.Cl_Cve_Color)
+      .number("Pr_Cantidad", p.Pr_Cantidad)
+      .text("Pr_Unidad", p.Pr_Unidad)
+      .text("Prm_Folio", p.Prm_Folio)
+      .text("Prm_Cantidad_Venta", p.Prm_Cantidad_Venta)
+      .text("Prm_Cantidad_Promocion", p.Prm_Cantidad_Promocion)
+      .text("Prm_Comentario", p.Prm_Comentario)
+      .str();
+}
+
+// The answer of a Pv lookup, as the host reads it after the call.
+struct PvAnswer {
+  std::string resultado, mensaje, error, leyenda;
+  bool with_leyenda = false;
+};
+
+void print_pv(std::ostream& out, const CommonOptions& common,
+              const PvAnswer& a) {
+  if (common.json) {
+    JsonObject o;
+    o.text("resultado", a.resultado).text("mensaje", a.mensaje)
+        .text("error", a.error);
+    if (a.with_leyenda) o.text("leyenda", a.leyenda);
+    out << o.str() << '\n';
+    return;
+  }
+  Table t{{"#", "Folio", "Promoción"}, {}};
+  std::size_t n = 0;
+  std::size_t start = 0;
+  while (!a.resultado.empty() && start <= a.resultado.size()) {
+    std::size_t end = a.resultado.find("{|}", start);
+    std::string record = a.resultado.substr(start, end - start);
+    std::size_t sep = record.find("<@>");
+    std::size_t sep2 = record.find("<@>", sep + 3);
+    t.rows.push_back({std::to_string(++n), record.substr(0, sep),
+                      sep == std::string::npos
+                          ? ""
+                          : record.substr(sep + 3, sep2 - sep - 3)});
+    if (end == std::string::npos) break;
+    start = end + 3;
+  }
+  out << "Promociones ganadas (un renglón por cada vez):\n";
+  print_table(out, t);
+  if (!a.mensaje.empty()) out << "\nMensaje:\n" << a.mensaje << '\n';
+  if (!a.error.empty()) out << "\nError:\n" << a.error << '\n';
+}
+
+}  // namespace
+
+int run_promocion(const CommonOptions& common, const LookupOptions& o,
+                  std::ostream& out) {
+  const DateTime fecha = fecha_of(o);
+  const double cantidad =
+      parse_cantidad(required(o.cantidad, "--cantidad"), "--cantidad");
+  required(o.producto, "--producto");
+  required(o.unidad, "--unidad");
+  HostSession session(common, true);
+  Promociones promociones;
+  const tPromocion p = promociones.Get_Promocion(
+      fecha, o.sucursal, o.cliente, o.producto, o.talla, o.color, cantidad,
+      o.unidad);
+  if (common.json) {
+    out << promocion_json(p) << '\n';
+    return 0;
+  }
+  out << "Promoción por cantidad para " << o.producto << " (" << num(cantidad)
+      << ' ' << o.unidad << "), cliente " << o.cliente << ", sucursal "
+      << o.sucursal << ", " << fecha.iso_text() << ":\n";
+  if (p.Pr_Cve_Producto.empty()) {
+    out << "  Sin promoción.\n";
+    return 0;
+  }
+  print_fields(out, {{"Folio", p.Prm_Folio},
+                     {"Regala", p.Pr_Cve_Producto + " talla " + p.Tl_Cve_Talla +
+                                    " color " + p.Cl_Cve_Color},
+                     {"Cantidad", num(p.Pr_Cantidad) + ' ' + p.Pr_Unidad},
+                     {"Regla", "por cada " + p.Prm_Cantidad_Venta + " regala " +
+                                   p.Prm_Cantidad_Promocion},
+                     {"Comentario", p.Prm_Comentario}});
+  return 0;
+}
+
+int run_clasificador(const CommonOptions& common, const LookupOptions& o,
+                     std::ostream& out) {
+  const DateTime fecha = fecha_of(o);
+  const double cantidad =
+      o.cantidad.empty() ? 0 : parse_cantidad(o.cantidad, "--cantidad");
+  required(o.linea, "--linea");
+  HostSession session(common, true);
+  Promociones promociones;
+  const tCategoria c = promociones.Get_Promocion_Clasificador(
+      fecha, o.cliente, o.sucursal, o.linea, cantidad);
+  if (common.json) {
+    out << JsonObject()
+               .number("Ct_Cantidad", c.Ct_Cantidad)
+               .number("Ct_Cantidad_Promocion", c.Ct_Cantidad_Promocion)
+               .number("Ct_Porcentaje_Promocion", c.Ct_Porcentaje_Promocion)
+               .text("Ct_Folio", c.Ct_Folio)
+               .str()
+        << '\n';
+    return 0;
+  }
+  out << "Promoción de la línea " << o.linea << ", cliente " << o.cliente
+      << ", sucursal " << o.sucursal << ", " << fecha.iso_text() << ":\n";
+  if (c.Ct_Folio.empty()) {
+    out << "  Sin promoción.\n";
+    return 0;
+  }
+  print_fields(out, {{"Folio", c.Ct_Folio},
+                     {"A partir de", num(c.Ct_Cantidad)},
+                     {"Cantidad en promoción", num(c.Ct_Cantidad_Promocion)},
+                     {"Porcentaje", num(c.Ct_Porcentaje_Promocion) + " %"}});
+  return 0;
+}
+
+int run_vigentes(const CommonOptions& common, const LookupOptions& o,
+                 std::ostream& out) {
+  const DateTime fecha = fecha_of(o);
+  HostSession session(common, true);
+  Promociones promociones;
+  std::optional<Recordset> rs = promociones.Get_Promocion_Vigentes(
+      fecha, o.cliente, o.sucursal, o.tipo_clasificador);
+  Table t;
+  JsonArray rows;
+  if (rs) {
+    for (std::size_t i = 0; i < rs->field_count(); ++i)
+      t.headers.push_back(rs->field_name(i));
+    for (; !rs->eof(); rs->move_next()) {
+      JsonObject row;
+      std::vector<std::string> cells;
+      for (std::size_t i = 0; i < rs->field_count(); ++i) {
+        const Variant& v = rs->field(i);
+        row.variant(rs->field_name(i), v);
+        cells.push_back(v.is_null() ? "NULL" : v.as_text());
+      }
+      rows.raw(row.str());
+      t.rows.push_back(std::move(cells));
+    }
+    rs->close();
+  }
+  if (common.json) {
+    out << rows.str() << '\n';
+    return 0;
+  }
+  out << "Promociones de clasificador " << o.tipo_clasificador
+      << " vigentes en la sucursal " << o.sucursal << ", " << fecha.iso_text()
+      << ":\n";
+  if (!rs) {
+    out << "  Ninguna.\n";
+    return 0;
+  }
+  print_table(out, t);
+  return 0;
+}
+
+int run_pv_cantidad(const CommonOptions& common, const LookupOptions& o,
+                    std::ostream& out) {
+  const DateTime fecha = fecha_of(o);
+  const double cantidad =
+      parse_cantidad(required(o.cantidad, "--cantidad"), "--cantidad");
+  required(o.producto, "--producto");
+  HostSession session(common, true);
+  Promociones promociones;
+  PvAnswer a;
+  a.with_leyenda = true;
+  a.leyenda = o.leyenda;
+  a.resultado = promociones.Get_Promocion_Pv_Cantidad(
+      fecha, o.sucursal, o.cliente, o.producto, cantidad, a.leyenda);
+  a.mensaje = promociones.get_Mensaje();
+  a.error = promociones.get_Error();
+  print_pv(out, common, a);
+  return a.error.empty() ? 0 : 1;
+}
+
+int run_pv_importe(const CommonOptions& common, const LookupOptions& o,
+                   std::ostream& out) {
+  const DateTime fecha = fecha_of(o);
+  required(o.ppv_id, "--ppv-id");
+  HostSession session(common, true);
+  Promociones promociones;
+  PvAnswer a;
+  a.resultado = promociones.Get_Promocion_Pv_Importe(fecha, o.sucursal,
+                                                     o.cliente, o.ppv_id);
+  a.mensaje = promociones.get_Mensaje();
+  a.error = promociones.get_Error();
+  print_pv(out, common, a);
+  return a.error.empty() ? 0 : 1;
+}
+
+}  // namespace promociones_cli

@@ -1,0 +1,132 @@
+// promociones: a command-line host of the promotions library. It creates the
+// demo database, runs each lookup and records global-discount documents.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "Commands.h"
+#include "promocionesQEX/RuntimeError.h"
+
+using namespace promociones_cli;
+
+namespace {
+
+void add_common(CLI::App* cmd, CommonOptions& c) {
+  cmd->add_option("--bd", c.bd,
+                  "Base de datos: ruta de SQLite, sqlite:RUTA u odbc:... "
+                  "(por omisión PROMOCIONESQEX_BD)");
+  cmd->add_option("--reloj", c.reloj,
+                  "Lo que responde el reloj de los servicios, "
+                  "\"AAAA-MM-DD HH:MM:SS\"");
+  cmd->add_flag("--json", c.json, "Respuesta como un objeto JSON");
+  cmd->add_flag("--traza", c.traza, "Cada sentencia ejecutada, en stderr");
+}
+
+void add_fecha(CLI::App* cmd, LookupOptions& o) {
+  cmd->add_option("--fecha", o.fecha,
+                  "Fecha y hora de la venta \"AAAA-MM-DD HH:MM:SS\" "
+                  "(por omisión, ahora)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"promociones: consulta de promociones de venta"};
+  app.require_subcommand(1);
+  CommonOptions common;
+  LookupOptions o;
+  std::string csv;
+
+  auto* demo = app.add_subcommand(
+      "demo", "Crea la base de demostración si falta y recorre cada consulta");
+  add_common(demo, common);
+  auto* init = app.add_subcommand("init", "Crea una base vacía con el esquema");
+  add_common(init, common);
+
+  auto* promocion = app.add_subcommand(
+      "promocion", "Promoción por cantidad de un renglón de venta");
+  add_common(promocion, common);
+  add_fecha(promocion, o);
+  promocion->add_option("--sucursal", o.sucursal, "Sucursal");
+  promocion->add_option("--cliente", o.cliente, "Cliente");
+  promocion->add_option("--producto", o.producto, "Producto vendido");
+  promocion->add_option("--talla", o.talla, "Talla (por omisión 00)");
+  promocion->add_option("--color", o.color, "Color (por omisión 00)");
+  promocion->add_option("--cantidad", o.cantidad, "Cantidad vendida");
+  promocion->add_option("--unidad", o.unidad, "Unidad de la cantidad");
+
+  auto* clasificador = app.add_subcommand(
+      "clasificador", "Promoción de clasificador de una línea de productos");
+  add_common(clasificador, common);
+  add_fecha(clasificador, o);
+  clasificador->add_option("--sucursal", o.sucursal, "Sucursal");
+  clasificador->add_option("--cliente", o.cliente, "Cliente");
+  clasificador->add_option("--linea", o.linea, "Línea de productos");
+  clasificador->add_option("--cantidad", o.cantidad, "Cantidad");
+
+  auto* vigentes = app.add_subcommand(
+      "vigentes", "Promociones de clasificador vigentes en una sucursal");
+  add_common(vigentes, common);
+  add_fecha(vigentes, o);
+  vigentes->add_option("--sucursal", o.sucursal, "Sucursal");
+  vigentes->add_option("--cliente", o.cliente, "Cliente");
+  vigentes->add_option("--tipo-clasificador", o.tipo_clasificador,
+                       "Tipo de clasificador (por omisión LN)");
+
+  auto* pv_cantidad = app.add_subcommand(
+      "pv-cantidad", "Promociones Pv que gana un renglón por cantidad");
+  add_common(pv_cantidad, common);
+  add_fecha(pv_cantidad, o);
+  pv_cantidad->add_option("--sucursal", o.sucursal, "Sucursal");
+  pv_cantidad->add_option("--cliente", o.cliente, "Cliente");
+  pv_cantidad->add_option("--producto", o.producto, "Producto vendido");
+  pv_cantidad->add_option("--cantidad", o.cantidad, "Cantidad vendida");
+  pv_cantidad->add_option("--leyenda", o.leyenda,
+                          "Texto al que se agregan las leyendas");
+
+  auto* pv_importe = app.add_subcommand(
+      "pv-importe", "Promociones Pv que gana una venta por importe");
+  add_common(pv_importe, common);
+  add_fecha(pv_importe, o);
+  pv_importe->add_option("--sucursal", o.sucursal, "Sucursal");
+  pv_importe->add_option("--cliente", o.cliente, "Cliente");
+  pv_importe->add_option("--ppv-id", o.ppv_id,
+                         "Identificador de la venta en Promocion_Pv_Venta");
+
+  auto* descuento = app.add_subcommand(
+      "descuento-global", "Registra un documento de descuento global");
+  add_common(descuento, common);
+  descuento->add_option("--archivo", csv,
+                        "CSV con una línea por renglón del documento")
+      ->required();
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return 2;
+  }
+
+  try {
+    if (*demo) return run_demo(common, std::cout);
+    if (*init) return run_init(common, std::cout);
+    if (*promocion) return run_promocion(common, o, std::cout);
+    if (*clasificador) return run_clasificador(common, o, std::cout);
+    if (*vigentes) return run_vigentes(common, o, std::cout);
+    if (*pv_cantidad) return run_pv_cantidad(common, o, std::cout);
+    if (*pv_importe) return run_pv_importe(common, o, std::cout);
+    if (*descuento) return run_descuento_global(common, csv, std::cout);
+  } catch (const UsageError& e) {
+    std::cerr << "promociones: " << e.what() << '\n';
+    return 2;
+  } catch (const promocionesQEX::RuntimeError& e) {
+    std::cerr << "promociones: error " << e.number() << ": " << e.description()
+              << '\n';
+    return 1;
+  } catch (const std::exception& e) {
+    std::cerr << "promociones: " << e.what() << '\n';
+    return 1;
+  }
+  return 2;
+}
