@@ -1,0 +1,131 @@
+// Folios taken at the same time from several threads and from several
+// processes sharing one database file: every number handed out once, none
+// skipped.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "TempDatabase.h"
+#include "companions/CommonServices.h"
+
+namespace promocionesQEX::companions {
+namespace {
+
+using testing::TempDatabase;
+
+constexpr const char* kSequence = "PROMOCION_DESCUENTO_GLOBAL";
+
+// Takes `count` folios through a connection of its own, as a separate
+// thread's or process's services would.
+std::vector<long> take_folios(const std::string& path, int count) {
+  CommonServices servicios(open_connection("sqlite:" + path));
+  std::vector<long> folios;
+  for (int i = 0; i < count; ++i) {
+    std::string folio = servicios.Get_Folio("01", kSequence, 10, -1).as_text();
+    folios.push_back(folio.empty() ? -1 : std::stol(folio));
+  }
+  return folios;
+}
+
+void expect_one_to_n(std::vector<long> folios, long n) {
+  std::sort(folios.begin(), folios.end());
+  ASSERT_EQ(folios.size(), static_cast<std::size_t>(n));
+  for (long i = 0; i < n; ++i) ASSERT_EQ(folios[i], i + 1) << "position " << i;
+}
+
+TEST(FolioConcurrency, ThreadsNeverShareANumber) {
+  TempDatabase db;
+  const int threads = 8, each = 40;
+  std::vector<std::vector<long>> taken(threads);
+  std::vector<std::thread> workers;
+  for (int t = 0; t < threads; ++t) {
+    workers.emplace_back([&, t] { taken[t] = take_folios(db.path(), each); });
+  }
+  for (auto& w : workers) w.join();
+  std::vector<long> all;
+  for (const auto& v : taken) all.insert(all.end(), v.begin(), v.end());
+  expect_one_to_n(all, threads * each);
+}
+
+// A child process: waits for the go byte, takes its folios and writes them
+// to `out` one per line, then ends without running any parent cleanup.
+[[noreturn]] void child(int go, int out, const std::string& path, int count) {
+  char byte;
+  int code = ::read(go, &byte, 1) == 1 ? 0 : 2;
+  if (code == 0) {
+    std::string text;
+    for (long folio : take_folios(path, count)) {
+      text += std::to_string(folio) + "\n";
+    }
+    if (::write(out, text.data(), text.size()) !=
+        static_cast<ssize_t>(text.size())) {
+      code = 3;
+    }
+  }
+  ::_exit(code);
+}
+
+std::vector<long> read_folios(int fd) {
+  std::string text;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) {
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  std::vector<long> folios;
+  for (std::size_t pos = 0, end;
+       (end = text.find('\n', pos)) != std::string::npos; pos = end + 1) {
+    folios.push_back(std::stol(text.substr(pos, end - pos)));
+  }
+  return folios;
+}
+
+TEST(FolioConcurrency, ProcessesNeverShareANumber) {
+  TempDatabase db;
+  const int processes = 3, each = 60;
+  int go[2];
+  ASSERT_EQ(::pipe(go), 0);
+  std::vector<pid_t> pids;
+  std::vector<int> outputs;
+  for (int p = 0; p < processes; ++p) {
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      ::close(go[1]);
+      ::close(out[0]);
+      child(go[0], out[1], db.path(), each);
+    }
+    ::close(out[1]);
+    pids.push_back(pid);
+    outputs.push_back(out[0]);
+  }
+  // Release every child at once so their updates overlap.
+  std::string bytes(processes, 'g');
+  ASSERT_EQ(::write(go[1], bytes.data(), bytes.size()),
+            static_cast<ssize_t>(processes));
+  std::vector<long> all;
+  for (int fd : outputs) {
+    auto folios = read_folios(fd);
+    ::close(fd);
+    EXPECT_EQ(folios.size(), static_cast<std::size_t>(each));
+    all.insert(all.end(), folios.begin(), folios.end());
+  }
+  for (pid_t pid : pids) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  ::close(go[0]);
+  ::close(go[1]);
+  expect_one_to_n(all, processes * each);
+}
+
+}  // namespace
+}  // namespace promocionesQEX::companions

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "companions/CompanionErrors.h"
+#include "companions/FolioSequence.h"
+#include "promocionesQEX/RuntimeError.h"
+
+namespace promocionesQEX::companions {
+namespace {
+
+// Stands in for a SQL Server connection: keeps the texts and answers each
+// with the next scripted Fc_Folio (nothing for an empty entry).
+class ScriptedConnection : public Connection {
+ public:
+  std::vector<std::string> texts;
+  std::deque<std::optional<double>> answers;
+
+  Recordset execute(const std::string& text) override {
+    texts.push_back(text);
+    std::vector<std::vector<Variant>> rows;
+    if (text.rfind("INSERT", 0) != 0) {
+      if (answers.empty()) throw RuntimeError(-1, "unexpected: " + text);
+      if (answers.front()) rows.push_back({Variant(*answers.front())});
+      answers.pop_front();
+    }
+    return Recordset::from_rows({"Fc_Folio"}, std::move(rows));
+  }
+  std::string_view engine() const override { return "sqlserver"; }
+};
+
+const char* kTake =
+    "UPDATE Folio_Consecutivo SET Fc_Siguiente = Fc_Siguiente + 1 OUTPUT "
+    "deleted.Fc_Siguiente AS Fc_Folio WHERE Sc_Cve_Sucursal = 'S''1' AND "
+    "Fc_Consecutivo = 'PDG'";
+
+TEST(FolioSequence, SqlServerTakesWithOutputOfTheOldValue) {
+  ScriptedConnection connection;
+  connection.answers = {41};
+  EXPECT_EQ(next_folio(connection, "S'1", "PDG", true), 41);
+  EXPECT_EQ(connection.texts, std::vector<std::string>{kTake});
+}
+
+TEST(FolioSequence, MissingSequenceIsCreatedUnderLockThenTaken) {
+  ScriptedConnection connection;
+  connection.answers = {std::nullopt, 1};
+  EXPECT_EQ(next_folio(connection, "S'1", "PDG", true), 1);
+  ASSERT_EQ(connection.texts.size(), 3u);
+  EXPECT_EQ(connection.texts[1],
+            "INSERT INTO Folio_Consecutivo (Sc_Cve_Sucursal, Fc_Consecutivo, "
+            "Fc_Siguiente) SELECT 'S''1', 'PDG', 1 WHERE NOT EXISTS (SELECT 1 "
+            "FROM Folio_Consecutivo WITH (UPDLOCK, HOLDLOCK) WHERE "
+            "Sc_Cve_Sucursal = 'S''1' AND Fc_Consecutivo = 'PDG')");
+  EXPECT_EQ(connection.texts[2], kTake);
+}
+
+TEST(FolioSequence, SequenceThatCannotBeCreatedFails) {
+  ScriptedConnection connection;
+  connection.answers = {std::nullopt, std::nullopt};
+  EXPECT_THROW(next_folio(connection, "01", "PDG", true), RuntimeError);
+}
+
+TEST(FolioSequence, CounterThatIsNotWholeFails) {
+  ScriptedConnection connection;
+  connection.answers = {2.5};
+  try {
+    next_folio(connection, "01", "PDG", false);
+    FAIL();
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.number(), RuntimeError::kTypeMismatch);
+  }
+  EXPECT_EQ(connection.texts[0],
+            "SELECT Fc_Siguiente AS Fc_Folio FROM Folio_Consecutivo WHERE "
+            "Sc_Cve_Sucursal = '01' AND Fc_Consecutivo = 'PDG'");
+}
+
+TEST(FolioSequence, UnknownEngineIsRefused) {
+  EXPECT_THROW(take_folio_statement("oracle", "01", "PDG"), RuntimeError);
+}
+
+TEST(FolioSequence, PaddingNeverTruncates) {
+  EXPECT_EQ(padded_folio(0, 1), "0");
+  EXPECT_EQ(padded_folio(42, 6), "000042");
+  EXPECT_EQ(padded_folio(999999, 6), "999999");
+  try {
+    padded_folio(1000000, 6);
+    FAIL();
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.number(), RuntimeError::kOverflow);
+    EXPECT_EQ(e.description(), "El folio 1000000 no cabe en 6 dígitos");
+  }
+  EXPECT_THROW(padded_folio(-1, 6), RuntimeError);
+  EXPECT_THROW(padded_folio(1, 0), RuntimeError);
+  EXPECT_THROW(padded_folio(1, kMaxFolioLength + 1), RuntimeError);
+}
+
+}  // namespace
+}  // namespace promocionesQEX::companions
