@@ -48,6 +48,56 @@ class Promociones {
 
   // --- Promotion lookups ------------------------------------------------------
 
+  // Quantity and classifier promotions are searched by the customer's scope
+  // (customer, chain, group, route, segment): the first level with a
+  // matching row wins, and its best row only. These three raise
+  // RuntimeError and leave Error and Mensaje alone.
+
+  // The goods the quantity promotion of the sale line gives. A customer not
+  // in Cliente gives the empty record; a known customer without promotion
+  // gives an empty product with size and colour "00".
+  tPromocion Get_Promocion(
+      const DateTime& Fecha, const std::string& Sc_Cve_Sucursal,
+      const std::string& Cl_Cve_Cliente, const std::string& Pr_Cve_Producto,
+      const std::string& Tl_Cve_Talla, const std::string& Cl_Cve_Color,
+      const double& Cantidad, const std::string& Un_Cve_Unidad);
+  // The product line's classifier promotion; Cantidad takes no part.
+  tCategoria Get_Promocion_Clasificador(DateTime Fecha,
+                                        std::string Cl_Cve_Cliente,
+                                        std::string Sc_Cve_Sucursal,
+                                        std::string Linea, double Cantidad);
+  // Every promotion of the classifier type in force at that moment in the
+  // branch, whatever its scope and weekdays (Cl_Cve_Cliente is not used):
+  // an open recordset on its first row, or nullopt when there is none.
+  std::optional<Recordset> Get_Promocion_Vigentes(
+      DateTime Fecha, std::string Cl_Cve_Cliente, std::string Sc_Cve_Sucursal,
+      std::string Tipo_Clasificador);
+
+  // Pv promotions, found at every scope level, as a Pv promotion list: one
+  // record per time earned. Both empty Error and Mensaje first, catch every
+  // failure (result "", Error = prefix, CR LF, description) and leave
+  // readable lines, each ending in "...", in Mensaje.
+  //
+  // By the line's quantity; one readable line per promotion, also appended
+  // to Leyenda (which keeps what the caller passed).
+  std::string Get_Promocion_Pv_Cantidad(const DateTime& Fecha,
+                                        const std::string& Sc_Cve_Sucursal,
+                                        const std::string& Cl_Cve_Cliente,
+                                        const std::string& Pr_Cve_Producto,
+                                        const double& Cantidad,
+                                        std::string& Leyenda);
+  std::string Get_Promocion_Pv_Cantidad(const DateTime& Fecha,
+                                        const std::string& Sc_Cve_Sucursal,
+                                        const std::string& Cl_Cve_Cliente,
+                                        const std::string& Pr_Cve_Producto,
+                                        const double& Cantidad);
+  // By the amounts of the sale's lines in Promocion_Pv_Venta, summed by the
+  // levels of VEN_PROMOCION_IMPORTE_AGRUPADOR; one readable line per record.
+  std::string Get_Promocion_Pv_Importe(const DateTime& Fecha,
+                                       const std::string& Sc_Cve_Sucursal,
+                                       const std::string& Cl_Cve_Cliente,
+                                       const std::string& Ppv_ID);
+
   // --- Global-discount document ----------------------------------------------
   std::shared_ptr<clsPromoDescuentoGlobal> get_Detalle_Descuento_Global()
       const {

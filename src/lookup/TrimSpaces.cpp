@@ -1,0 +1,12 @@
+#include "lookup/TrimSpaces.h"
+
+namespace promocionesQEX::lookup {
+
+std::string trim_spaces(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+}  // namespace promocionesQEX::lookup
