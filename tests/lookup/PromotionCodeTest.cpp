@@ -2,6 +2,7 @@
 // what Decodifica_Promocion reads and where it fails, under the user's
 // decimal separator.
 #include <gtest/gtest.h>
+#include <langinfo.h>
 #include <locale.h>
 
 #include <cstdlib>
@@ -35,11 +36,17 @@ class ScopedLocale {
   std::optional<std::string> old_;
 };
 
-bool locale_installed(const char* name) {
-  locale_t loc = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(0));
-  if (!loc) return false;
-  freelocale(loc);
-  return true;
+// An installed locale whose decimal separator is ',' (es_MX writes '.').
+std::optional<std::string> comma_decimal_locale() {
+  for (const char* name :
+       {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "pt_BR.UTF-8"}) {
+    locale_t loc = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(0));
+    if (!loc) continue;
+    const bool comma = std::string(nl_langinfo_l(RADIXCHAR, loc)) == ",";
+    freelocale(loc);
+    if (comma) return name;
+  }
+  return std::nullopt;
 }
 
 tPromocion goods(std::string product, std::string size, std::string colour,
@@ -210,16 +217,19 @@ TEST_F(PromotionCode, FailedDecodingLeavesErrorAlone) {
 }
 
 TEST_F(PromotionCode, RoundTripUnderACommaDecimalLocale) {
-  if (!locale_installed("es_MX.UTF-8"))
-    GTEST_SKIP() << "the es_MX.UTF-8 locale is not installed; "
-                    "scripts/setup.sh generates it";
-  ScopedLocale mexico("es_MX.UTF-8");
+  const std::optional<std::string> comma = comma_decimal_locale();
+  if (!comma)
+    GTEST_SKIP() << "no locale with ',' as decimal separator is installed; "
+                    "scripts/setup.sh generates es_ES.UTF-8";
+  ScopedLocale with_comma(comma->c_str());
   const std::string code = p_.Codifica_Promocion(
       {goods("A1", "00", "00", 1.5, "KG"), goods("B7", "M", "RJ", 2, "PZA")});
   EXPECT_EQ(code, "A1\t00\t00\t1,5\tKG\r\nB7\tM\tRJ\t2\tPZA");
   EXPECT_EQ(p_.Decodifica_Promocion(code),
             (std::vector<tPromocion>{goods("A1", "00", "00", 1.5, "KG"),
                                      goods("B7", "M", "RJ", 2, "PZA")}));
+  EXPECT_EQ(p_.Decodifica_Promocion("A1\t00\t00\t0,25\tKG")[0].Pr_Cantidad,
+            0.25);
 }
 
 }  // namespace
