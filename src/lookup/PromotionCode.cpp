@@ -49,6 +49,17 @@ std::string_view validation_message(const tPromocion& p) {
   return {};
 }
 
+// Room for the whole text up front: the quantity takes at most 21
+// characters ("-1.23456789012345E-300").
+std::size_t encoded_size(const std::vector<tPromocion>& records) {
+  std::size_t size = 0;
+  for (const tPromocion& p : records)
+    size += p.Pr_Cve_Producto.size() + p.Tl_Cve_Talla.size() +
+            p.Cl_Cve_Color.size() + p.Pr_Unidad.size() + 21 + kFieldCount - 1 +
+            kLineSeparator.size();
+  return size;
+}
+
 void append_line(std::string& out, const tPromocion& p, std::size_t index,
                  char decimal_separator) {
   check_text_field(p.Pr_Cve_Producto, "Pr_Cve_Producto", index);
@@ -56,9 +67,6 @@ void append_line(std::string& out, const tPromocion& p, std::size_t index,
   check_text_field(p.Cl_Cve_Color, "Cl_Cve_Color", index);
   check_text_field(p.Pr_Unidad, "Pr_Unidad", index);
   const std::string quantity = general_number(p.Pr_Cantidad, decimal_separator);
-  out.reserve(out.size() + kLineSeparator.size() + p.Pr_Cve_Producto.size() +
-              p.Tl_Cve_Talla.size() + p.Cl_Cve_Color.size() + quantity.size() +
-              p.Pr_Unidad.size() + kFieldCount - 1);
   if (!out.empty()) out.append(kLineSeparator);
   out.append(p.Pr_Cve_Producto).push_back(kFieldSeparator);
   out.append(p.Tl_Cve_Talla).push_back(kFieldSeparator);
@@ -105,6 +113,7 @@ std::string Promociones::Codifica_Promocion(
   check_index_range(oPromo.size());
   const char decimal_separator = locale_decimal_separator();
   std::string result;
+  result.reserve(encoded_size(oPromo));
   for (std::size_t i = 0; i < oPromo.size(); ++i) {
     const tPromocion& p = oPromo[i];
     if (p.Pr_Cve_Producto.empty()) continue;

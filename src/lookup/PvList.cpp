@@ -1,5 +1,7 @@
 #include "lookup/PvList.h"
 
+#include <algorithm>
+
 namespace promocionesQEX {
 namespace {
 
@@ -20,6 +22,15 @@ void for_each_piece(std::string_view text, std::string_view separator,
   }
 }
 
+// Makes room for `extra` more characters, growing geometrically: a list is
+// built by many appends, and reserving the exact size each time would copy
+// it over and over.
+void reserve_more(std::string& list, std::size_t extra) {
+  const std::size_t needed = list.size() + extra;
+  if (needed > list.capacity())
+    list.reserve(std::max(needed, 2 * list.capacity()));
+}
+
 // Fills `record` from the piece; false when it has fewer than 15 fields.
 bool read_record(std::string_view piece, PvRecord& record) {
   std::size_t count = 0;
@@ -38,7 +49,7 @@ void append_pv_lookup_record(std::string& list, std::string_view folio,
   const std::size_t record_size = folio.size() + kPvFieldSeparator.size() +
                                   text.size() + kPvLookupTail.size();
   const auto count = static_cast<std::size_t>(times);
-  list.reserve(list.size() + count * (record_size + kPvRecordSeparator.size()));
+  reserve_more(list, count * (record_size + kPvRecordSeparator.size()));
   for (std::size_t i = 0; i < count; ++i) {
     if (!list.empty()) list.append(kPvRecordSeparator);
     list.append(folio)
@@ -52,7 +63,7 @@ void append_pv_record(std::string& list, const PvRecord& record) {
   std::size_t size = kPvRecordSeparator.size() +
                      (kPvFieldCount - 1) * kPvFieldSeparator.size();
   for (const std::string& field : record) size += field.size();
-  list.reserve(list.size() + size);
+  reserve_more(list, size);
   if (!list.empty()) list.append(kPvRecordSeparator);
   for (std::size_t i = 0; i < kPvFieldCount; ++i) {
     if (i > 0) list.append(kPvFieldSeparator);
