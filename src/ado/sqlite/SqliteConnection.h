@@ -1,0 +1,39 @@
+// The embedded engine: an SQLite database that answers the library's T-SQL
+// statements as SQL Server would, through the dialect's rewriter, functions
+// and collations.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "ado/sqlite/SqliteHandle.h"
+#include "ado/sqlite/TsqlSession.h"
+#include "promocionesQEX/Connection.h"
+
+namespace promocionesQEX::sqlite {
+
+class SqliteConnection : public Connection {
+ public:
+  // Opens the database file, creating it when missing, or a private
+  // in-memory database for ":memory:". Several processes may write one file:
+  // it is opened in WAL mode and waits up to kBusyTimeoutMs for a writer.
+  explicit SqliteConnection(const std::string& path);
+
+  Recordset execute(const std::string& text) override;
+  std::string_view engine() const override { return "sqlite"; }
+
+  // The session's first weekday (SET DATEFIRST), 7 until a statement sets it.
+  int datefirst() const { return session_->datefirst.load(); }
+
+  static constexpr int kBusyTimeoutMs = 10000;
+
+ private:
+  void configure(const std::string& path);
+  sqlite3_stmt* prepare(const std::string& sql);
+
+  std::shared_ptr<SqliteHandle> db_;
+  std::shared_ptr<TsqlSession> session_ = std::make_shared<TsqlSession>();
+};
+
+}  // namespace promocionesQEX::sqlite

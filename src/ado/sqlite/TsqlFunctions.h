@@ -1,0 +1,17 @@
+// The T-SQL functions the library's statements call that SQLite lacks or
+// answers differently: PATINDEX, DATEPART and STR.
+#pragma once
+
+#include <memory>
+
+#include "ado/sqlite/SqliteApi.h"
+#include "ado/sqlite/TsqlSession.h"
+
+namespace promocionesQEX::sqlite {
+
+// Registers the functions on the connection. DATEPART reads the session's
+// first weekday; the connection keeps the session alive as long as it is
+// open. Returns an SQLite result code.
+int register_tsql_functions(sqlite3* db, std::shared_ptr<TsqlSession> session);
+
+}  // namespace promocionesQEX::sqlite

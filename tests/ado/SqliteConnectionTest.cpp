@@ -1,0 +1,220 @@
+// Opening connections and the connection's contract on the embedded engine:
+// one statement per text, errors with the engine's number and message,
+// recordsets that outlive their connection and stay open side by side, and
+// several processes writing one database file.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "TempDir.h"
+#include "promocionesQEX/Connection.h"
+#include "promocionesQEX/RuntimeError.h"
+
+namespace promocionesQEX {
+namespace {
+
+// The error the call raises; fails the test when it raises none.
+RuntimeError error_of(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const RuntimeError& e) {
+    return e;
+  }
+  ADD_FAILURE() << "no error raised";
+  return RuntimeError(0, "");
+}
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+long count_rows(Connection& db, const std::string& table) {
+  Recordset rs = db.execute("SELECT COUNT(*) AS n FROM " + table);
+  return static_cast<long>(rs.field("n").as_number());
+}
+
+TEST(OpenConnection, OpensFilesAndMemory) {
+  testing::TempDir dir;
+  const std::string path = dir.file("created.db");
+  EXPECT_EQ(open_connection(path)->engine(), "sqlite");
+  EXPECT_TRUE(std::filesystem::exists(path));
+  auto prefixed = open_connection("sqlite:" + dir.file("prefixed.db"));
+  prefixed->execute("CREATE TABLE t (a TEXT)");
+  EXPECT_TRUE(std::filesystem::exists(dir.file("prefixed.db")));
+  auto memory = open_connection(":memory:");
+  memory->execute("CREATE TABLE t (a TEXT)");
+  EXPECT_EQ(count_rows(*memory, "t"), 0);
+  // Each in-memory connection is a database of its own.
+  EXPECT_EQ(error_of([] {
+              count_rows(*open_connection(":memory:"), "t");
+            }).description(),
+            "no such table: t");
+}
+
+TEST(OpenConnection, RefusesTextsItCannotUse) {
+  const RuntimeError empty = error_of([] { open_connection(""); });
+  EXPECT_EQ(empty.number(), 3001);
+  EXPECT_TRUE(contains(empty.description(), "connection text is empty"));
+  const RuntimeError odbc =
+      error_of([] { open_connection("odbc:DSN=Tienda;UID=sa"); });
+  EXPECT_EQ(odbc.number(), 3706);
+  EXPECT_TRUE(contains(odbc.description(),
+                       "SQL Server backend (odbc:) is not "
+                       "available in this build yet"));
+  EXPECT_EQ(error_of([] { open_connection("sqlite:"); }).number(), 3001);
+  const RuntimeError missing_dir =
+      error_of([] { open_connection("/nonexistent-dir/x/y.db"); });
+  EXPECT_EQ(missing_dir.number(), 14);  // SQLITE_CANTOPEN
+  EXPECT_EQ(missing_dir.description(),
+            "unable to open database file: /nonexistent-dir/x/y.db");
+}
+
+class SqliteConnectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db_ = open_connection(path_);
+    db_->execute(
+        "CREATE TABLE Linea (Id INTEGER PRIMARY KEY, Nombre TEXT, "
+        "Importe REAL)");
+    db_->execute(
+        "INSERT INTO Linea VALUES (1, 'uno', 2.5), (2, 'dos', NULL), "
+        "(3, 'tres', 3)");
+  }
+
+  testing::TempDir dir_;
+  std::string path_ = dir_.file("conexion.db");
+  std::shared_ptr<Connection> db_;
+};
+
+TEST_F(SqliteConnectionTest, ReadsValuesAsVariants) {
+  Recordset rs =
+      db_->execute("SELECT Id, Nombre, Importe FROM Linea ORDER BY Id");
+  EXPECT_EQ(rs.field("Id").type(), Variant::Type::Number);
+  EXPECT_EQ(rs.field("Id").as_number(), 1);
+  EXPECT_EQ(rs.field("nombre").as_text(), "uno");
+  EXPECT_EQ(rs.field("IMPORTE").as_number(), 2.5);
+  rs.move_next();
+  EXPECT_TRUE(rs.field("Importe").is_null());
+  rs.move_next();
+  EXPECT_EQ(rs.field("Importe").as_text(), "3");
+  rs.move_next();
+  EXPECT_TRUE(rs.eof());
+}
+
+TEST_F(SqliteConnectionTest, StatementsWithoutRowsGiveAnOpenEmptyRecordset) {
+  const Recordset insert = db_->execute("INSERT INTO Linea VALUES (4, 'x', 1)");
+  EXPECT_TRUE(insert.is_open());
+  EXPECT_TRUE(insert.eof());
+  const Recordset none =
+      db_->execute("SELECT Id, Nombre FROM Linea WHERE Id > 9");
+  EXPECT_TRUE(none.eof());
+  EXPECT_EQ(none.field_count(), 2u);
+  EXPECT_EQ(none.field_name(1), "Nombre");
+}
+
+TEST_F(SqliteConnectionTest, TwoStatementsAreRefusedAndNothingRuns) {
+  const RuntimeError error = error_of([&] {
+    db_->execute("DELETE FROM Linea; INSERT INTO Linea VALUES (9, 'x', 1)");
+  });
+  EXPECT_EQ(error.number(), 1);
+  EXPECT_TRUE(contains(error.description(), "more than one statement"));
+  EXPECT_EQ(count_rows(*db_, "Linea"), 3);
+  db_->execute("DELETE FROM Linea WHERE Id = 3; -- one statement");
+  EXPECT_EQ(count_rows(*db_, "Linea"), 2);
+}
+
+TEST_F(SqliteConnectionTest, EngineErrorsCarryItsNumberAndMessage) {
+  const RuntimeError table =
+      error_of([&] { db_->execute("SELECT * FROM Nada"); });
+  EXPECT_EQ(table.number(), 1);
+  EXPECT_EQ(table.description(), "no such table: Nada");
+  const RuntimeError duplicate =
+      error_of([&] { db_->execute("INSERT INTO Linea VALUES (1, 'x', 0)"); });
+  EXPECT_EQ(duplicate.number(), 1555);  // SQLITE_CONSTRAINT_PRIMARYKEY
+  EXPECT_EQ(duplicate.description(), "UNIQUE constraint failed: Linea.Id");
+  const RuntimeError variable =
+      error_of([&] { db_->execute("SELECT * FROM Linea WHERE Id = @Id"); });
+  EXPECT_TRUE(contains(variable.description(), "@Id"));
+  const RuntimeError set = error_of([&] { db_->execute("SET NOCOUNT ON"); });
+  EXPECT_TRUE(contains(set.description(), "Only SET DATEFIRST n"));
+}
+
+// A recordset made inside a function whose connection is gone when it
+// returns.
+Recordset names_from(const std::string& path) {
+  auto db = open_connection(path);
+  return db->execute("SELECT Nombre FROM Linea ORDER BY Id");
+}
+
+TEST_F(SqliteConnectionTest, RecordsetStaysReadableAfterItsProducerReturned) {
+  db_.reset();
+  Recordset rs = names_from(path_);
+  std::string names;
+  for (; !rs.eof(); rs.move_next()) names += rs.field("Nombre").as_text() + ",";
+  EXPECT_EQ(names, "uno,dos,tres,");
+}
+
+TEST_F(SqliteConnectionTest, SeveralRecordsetsAreOpenAtOnce) {
+  Recordset outer = db_->execute("SELECT Id FROM Linea ORDER BY Id");
+  Recordset inner = db_->execute("SELECT Nombre FROM Linea ORDER BY Id DESC");
+  std::string seen;
+  for (; !outer.eof(); outer.move_next(), inner.move_next()) {
+    // A write on the same connection while both are open.
+    db_->execute("UPDATE Linea SET Importe = 0 WHERE Id = " +
+                 outer.field("Id").as_text());
+    seen += outer.field("Id").as_text() + inner.field("Nombre").as_text() + " ";
+  }
+  EXPECT_EQ(seen, "1tres 2dos 3uno ");
+  EXPECT_TRUE(inner.eof());
+  EXPECT_EQ(db_->execute("SELECT SUM(Importe) AS s FROM Linea")
+                .field("s")
+                .as_number(),
+            0);
+}
+
+// Inserts `rows` lines with keys from `first` in its own connection; the
+// process's exit status tells how it went.
+[[noreturn]] void insert_in_child(const std::string& path, int first,
+                                  int rows) {
+  int status = 0;
+  try {
+    auto db = open_connection(path);
+    for (int i = 0; i < rows; ++i) {
+      db->execute("INSERT INTO Linea VALUES (" + std::to_string(first + i) +
+                  ", 'hijo', 1)");
+    }
+  } catch (const RuntimeError& e) {
+    std::fprintf(stderr, "child %d: %ld %s\n", first, e.number(),
+                 e.description().c_str());
+    status = 1;
+  }
+  _exit(status);
+}
+
+TEST_F(SqliteConnectionTest, TwoProcessesWriteOneFileWithoutLockErrors) {
+  db_.reset();  // no connection crosses the fork
+  constexpr int kRows = 300;
+  pid_t children[2];
+  for (int c = 0; c < 2; ++c) {
+    children[c] = fork();
+    ASSERT_GE(children[c], 0);
+    if (children[c] == 0) insert_in_child(path_, 1000 * (c + 1), kRows);
+  }
+  for (pid_t child : children) {
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "a writer failed; see its message above";
+  }
+  auto db = open_connection(path_);
+  EXPECT_EQ(count_rows(*db, "Linea"), 3 + 2 * kRows);
+  EXPECT_EQ(db->execute("PRAGMA journal_mode").field(0).as_text(), "wal");
+}
+
+}  // namespace
+}  // namespace promocionesQEX
