@@ -1,0 +1,132 @@
+// What the global-discount tests share: a complete line whose keys the
+// catalogues know, fake companions answering for those keys, and the same
+// catalogue rows for tests on a real database.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "FakeCompanions.h"
+#include "promocionesQEX/Connection.h"
+#include "promocionesQEX/Promociones.h"
+#include "promocionesQEX/RuntimeError.h"
+#include "promocionesQEX/clsPromoDescuentoGlobal.h"
+
+namespace promocionesQEX::discount_tests {
+
+inline const std::string kAddPrefix =
+    "promocionesQEX.dll - Add_Promocion_Descuento_Global()\r\n";
+inline const std::string kInsertaPrefix =
+    "Inserta_Promocion_Descuento_Global()\r\n";
+
+// Accepts every statement and answers no rows.
+class StubConnection : public Connection {
+ public:
+  Recordset execute(const std::string&) override { return Recordset(); }
+  std::string_view engine() const override { return "sqlite"; }
+};
+
+inline std::shared_ptr<clsPromoDescuentoGlobal> sample_record() {
+  auto r = std::make_shared<clsPromoDescuentoGlobal>();
+  r->put_Tabla("VENTA");
+  r->put_Condicion_Venta("CONTADO");
+  r->put_Sucursal("01");
+  r->put_Almacen("A1");
+  r->put_Ubicacion_Almacen("PASILLO 3");
+  r->put_Cliente("C001");
+  r->put_Vendedor("V01");
+  r->put_Moneda("MXN");
+  r->put_Tipo_Cambio(1);
+  r->put_Producto("P100");
+  r->put_Talla("M");
+  r->put_Color("ROJO");
+  r->put_Cantidad(2);
+  r->put_Unidad("PZA");
+  r->put_Costo(50);
+  return r;
+}
+
+// The fake services' answers for the sample record's catalogue keys.
+inline void know_catalogues(testing::FakeServicios& s) {
+  using S = testing::FakeServicios;
+  s.descripciones = {
+      {S::descripcion_key("Moneda", "Mn_Cve_Moneda", "MXN", "Mn_Descripcion",
+                          "", "", "BA"),
+       "Peso"},
+      {S::descripcion_key("Sucursal", "Sc_Cve_Sucursal", "01", "Sc_Descripcion",
+                          "", "", "BA"),
+       "Centro"},
+      {S::descripcion_key("Almacen", "Al_Cve_Almacen", "A1", "Al_Descripcion",
+                          "Sc_Cve_Sucursal", "01", "BA"),
+       "General"},
+      {S::descripcion_key("Vendedor", "Vn_Cve_Vendedor", "V01",
+                          "Vn_Descripcion", "", "", "BA"),
+       "Ana"},
+      {S::descripcion_key("Cliente", "Cl_Cve_Cliente", "C001", "Cl_Descripcion",
+                          "", "", "BA"),
+       "Mostrador"},
+      {S::descripcion_key("Unidad", "Un_Cve_Unidad", "PZA", "Un_Descripcion",
+                          "", "", "BA"),
+       "Pieza"},
+  };
+}
+
+// The same catalogue rows, plus branch 02 with its own warehouse A2.
+inline constexpr const char* kCatalogueRows[] = {
+    "INSERT INTO Moneda (Mn_Cve_Moneda, Mn_Descripcion) VALUES ('MXN', 'Peso')",
+    "INSERT INTO Sucursal (Sc_Cve_Sucursal, Sc_Descripcion) VALUES "
+    "('01', 'Centro'), ('02', 'Norte')",
+    "INSERT INTO Almacen (Sc_Cve_Sucursal, Al_Cve_Almacen, Al_Descripcion) "
+    "VALUES ('01', 'A1', 'General'), ('02', 'A2', 'Norte')",
+    "INSERT INTO Vendedor (Vn_Cve_Vendedor, Vn_Descripcion) VALUES "
+    "('V01', 'Ana')",
+    "INSERT INTO Cliente (Cl_Cve_Cliente, Cl_Descripcion) VALUES "
+    "('C001', 'Mostrador')",
+    "INSERT INTO Unidad (Un_Cve_Unidad, Un_Descripcion) VALUES "
+    "('PZA', 'Pieza')",
+};
+
+// Fake services whose duplicate-line lookup can be made to fail alone.
+class DiscountServicios : public testing::FakeServicios {
+ public:
+  bool falla_duplicado = false;
+
+  std::string Get_Descripcion(const std::string& Tabla,
+                              const std::string& Campo_Clave,
+                              const std::string& Valor_Clave,
+                              const std::string& Campo_Resultado,
+                              long Reservado, const std::string& Campo_Clave2,
+                              const std::string& Valor_Clave2,
+                              const std::string& Estado_Baja) override {
+    if (falla_duplicado && Tabla == "Promocion_Descuento_Global")
+      throw RuntimeError(3709, "Lookup failed");
+    return FakeServicios::Get_Descripcion(
+        Tabla, Campo_Clave, Valor_Clave, Campo_Resultado, Reservado,
+        Campo_Clave2, Valor_Clave2, Estado_Baja);
+  }
+};
+
+// Fake companions with the sample record's catalogues, a connection that
+// keeps every statement, and a Promociones holding the sample record.
+class FakeDiscountTest : public ::testing::Test {
+ protected:
+  FakeDiscountTest() {
+    fakes.sesion->conexion = conexion;
+    know_catalogues(*servicios);
+    promo.put_Detalle_Descuento_Global(registro);
+  }
+
+  std::shared_ptr<DiscountServicios> servicios =
+      std::make_shared<DiscountServicios>();
+  // Installed before Promociones exists: its start-up takes them.
+  testing::FakeCompanionsGuard fakes{
+      std::make_shared<testing::FakeSesionDatos>(), servicios};
+  std::shared_ptr<RecordingConnection> conexion =
+      std::make_shared<RecordingConnection>(std::make_shared<StubConnection>());
+  std::shared_ptr<clsPromoDescuentoGlobal> registro = sample_record();
+  Promociones promo;
+};
+
+}  // namespace promocionesQEX::discount_tests
