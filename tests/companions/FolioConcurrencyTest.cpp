@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <latch>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,16 +22,18 @@ using testing::TempDatabase;
 
 constexpr const char* kSequence = "PROMOCION_DESCUENTO_GLOBAL";
 
-// Takes `count` folios through a connection of its own, as a separate
-// thread's or process's services would.
-std::vector<long> take_folios(const std::string& path, int count) {
-  CommonServices servicios(open_connection("sqlite:" + path));
+// Takes `count` folios, as a separate thread's or process's services would.
+std::vector<long> take_folios(CommonServices& servicios, int count) {
   std::vector<long> folios;
   for (int i = 0; i < count; ++i) {
     std::string folio = servicios.Get_Folio("01", kSequence, 10, -1).as_text();
     folios.push_back(folio.empty() ? -1 : std::stol(folio));
   }
   return folios;
+}
+
+CommonServices services_on(const std::string& path) {
+  return CommonServices(open_connection("sqlite:" + path));
 }
 
 void expect_one_to_n(std::vector<long> folios, long n) {
@@ -41,11 +44,17 @@ void expect_one_to_n(std::vector<long> folios, long n) {
 
 TEST(FolioConcurrency, ThreadsNeverShareANumber) {
   TempDatabase db;
-  const int threads = 8, each = 40;
+  const int threads = 8, each = 50;
   std::vector<std::vector<long>> taken(threads);
   std::vector<std::thread> workers;
+  // Every thread opens its connection first, then all start together.
+  std::latch ready(threads);
   for (int t = 0; t < threads; ++t) {
-    workers.emplace_back([&, t] { taken[t] = take_folios(db.path(), each); });
+    workers.emplace_back([&, t] {
+      CommonServices servicios = services_on(db.path());
+      ready.arrive_and_wait();
+      taken[t] = take_folios(servicios, each);
+    });
   }
   for (auto& w : workers) w.join();
   std::vector<long> all;
@@ -53,14 +62,16 @@ TEST(FolioConcurrency, ThreadsNeverShareANumber) {
   expect_one_to_n(all, threads * each);
 }
 
-// A child process: waits for the go byte, takes its folios and writes them
-// to `out` one per line, then ends without running any parent cleanup.
+// A child process: opens its connection, waits for the go byte, takes its
+// folios and writes them to `out` one per line, then ends without running
+// any of the parent's cleanup.
 [[noreturn]] void child(int go, int out, const std::string& path, int count) {
+  CommonServices servicios = services_on(path);
   char byte;
   int code = ::read(go, &byte, 1) == 1 ? 0 : 2;
   if (code == 0) {
     std::string text;
-    for (long folio : take_folios(path, count)) {
+    for (long folio : take_folios(servicios, count)) {
       text += std::to_string(folio) + "\n";
     }
     if (::write(out, text.data(), text.size()) !=
@@ -87,7 +98,7 @@ std::vector<long> read_folios(int fd) {
 
 TEST(FolioConcurrency, ProcessesNeverShareANumber) {
   TempDatabase db;
-  const int processes = 3, each = 60;
+  const int processes = 6, each = 60;
   int go[2];
   ASSERT_EQ(::pipe(go), 0);
   std::vector<pid_t> pids;
