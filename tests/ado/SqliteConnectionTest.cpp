@@ -137,6 +137,11 @@ TEST_F(SqliteConnectionTest, EngineErrorsCarryItsNumberAndMessage) {
       error_of([&] { db_->execute("INSERT INTO Linea VALUES (1, 'x', 0)"); });
   EXPECT_EQ(duplicate.number(), 1555);  // SQLITE_CONSTRAINT_PRIMARYKEY
   EXPECT_EQ(duplicate.description(), "UNIQUE constraint failed: Linea.Id");
+  db_->execute("CREATE TABLE Detalle (Id INTEGER REFERENCES Linea (Id))");
+  const RuntimeError orphan =
+      error_of([&] { db_->execute("INSERT INTO Detalle VALUES (99)"); });
+  EXPECT_EQ(orphan.number(), 787);  // SQLITE_CONSTRAINT_FOREIGNKEY
+  EXPECT_EQ(orphan.description(), "FOREIGN KEY constraint failed");
   const RuntimeError variable =
       error_of([&] { db_->execute("SELECT * FROM Linea WHERE Id = @Id"); });
   EXPECT_TRUE(contains(variable.description(), "@Id"));
