@@ -1,0 +1,185 @@
+// Get_Promocion_Pv_Importe against a real database: the sale summed by the
+// grouping parameter's levels, and the amount Pv promotions each group
+// earns.
+#include <gtest/gtest.h>
+
+#include "LookupFixture.h"
+
+namespace promocionesQEX::testing {
+namespace {
+
+const std::string kTail =
+    "<@><@><@><@><@>0<@>0<@>0<@><@><@><@><@><@>{REFERENCIA}";
+const std::string kPrefix = "promocionesQex.dll - Get_Promocion_Pv_Importe()";
+
+// The list of the records of these folios, each with its text "T<folio>".
+std::string list_of(const std::vector<std::string>& folios) {
+  std::string list;
+  for (const std::string& folio : folios) {
+    if (!list.empty()) list += "{|}";
+    list += folio + "<@>T" + folio + kTail;
+  }
+  return list;
+}
+
+std::string lines_of(const std::vector<std::string>& folios) {
+  std::string lines;
+  for (const std::string& folio : folios) {
+    if (!lines.empty()) lines += "\r\n";
+    lines += "T" + folio + "...";
+  }
+  return lines;
+}
+
+PromoPv amount_promotion(const std::string& folio, const std::string& umbral,
+                         std::vector<std::string> clasificador = {
+                             "%", "%", "%", "%", "%", "%", "%"}) {
+  return PromoPv{.folio = folio,
+                 .comentario = "T" + folio,
+                 .tipo = "01",
+                 .tipo_valor = umbral,
+                 .clasificador = std::move(clasificador)};
+}
+
+// Sale V1: P1 100 (two lines), P2 250 and P3 120; P1 and P2 share category
+// CT1, P3 is in CT2.
+class GetPromocionPvImporteTest : public LookupTest {
+ protected:
+  GetPromocionPvImporteTest() {
+    add_customer("C1", "CAD1", "GRU1", "RUT1", "SEG1");
+    add_product("P1", {"CT1", "DP1", "MR1", "LN1", "FM1", "SF1"});
+    add_product("P2", {"CT1", "DP2", "MR1", "LN1", "FM1", "SF1"});
+    add_product("P3", {"CT2", "DP3", "MR2", "LN2", "FM2", "SF2"});
+    add_sale_line("V1", "P1", "60");
+    add_sale_line("V1", "P1", "40");
+    add_sale_line("V1", "P2", "250");
+    add_sale_line("V1", "P3", "120");
+    add_sale_line("V1", "PX", "5000");  // not in Producto: left out
+  }
+
+  std::string sale(const std::string& ppv_id = "V1",
+                   const std::string& cliente = "C1",
+                   const DateTime& fecha = kMonday) {
+    return promociones->Get_Promocion_Pv_Importe(fecha, "S1", cliente, ppv_id);
+  }
+  void set_grouping(const std::string& agrupador) {
+    fakes.sesion->parametros["VEN_PROMOCION_IMPORTE_AGRUPADOR"] = agrupador;
+  }
+  // X: every product, threshold 100. Y: category CT2 only, threshold 100.
+  void add_x_and_y() {
+    add(amount_promotion("0001", "100"));
+    add(amount_promotion("0002", "100", {"CT2", "%", "%", "%", "%", "%", "%"}));
+  }
+};
+
+TEST_F(GetPromocionPvImporteTest, DefaultGroupingSumsEachProduct) {
+  add_x_and_y();
+  const std::string expected =
+      list_of({"0001", "0001", "0001", "0002", "0001"});
+  EXPECT_EQ(sale(), expected);
+  EXPECT_EQ(promociones->get_Mensaje(),
+            lines_of({"0001", "0001", "0001", "0002", "0001"}));
+  EXPECT_EQ(promociones->get_Error(), "");
+
+  set_grouping("");
+  EXPECT_EQ(sale(), expected);
+}
+
+TEST_F(GetPromocionPvImporteTest, CategoryGroupingLeavesOtherLevelsWildcard) {
+  add_x_and_y();
+  add(amount_promotion("0003", "1", {"CT1", "DP1", "%", "%", "%", "%", "%"}));
+  add(amount_promotion("0004", "300", {"CT1", "%", "%", "%", "%", "%", "%"}));
+  set_grouping("CT");
+  // CT1 sums 350, CT2 120; a row naming a department never fits a group.
+  EXPECT_EQ(sale(), list_of({"0004", "0001", "0001", "0001", "0002", "0001"}));
+}
+
+TEST_F(GetPromocionPvImporteTest, LowerCaseCodesGiveOneTotal) {
+  add_x_and_y();
+  set_grouping("ct,dp,mr,ln,fm,sf,pr");
+  EXPECT_EQ(sale(), list_of({"0001", "0001", "0001", "0001"}));
+}
+
+TEST_F(GetPromocionPvImporteTest, OneRecordAndOneLinePerTimeEarned) {
+  add_sale_line("V2", "P1", "1250");
+  add(amount_promotion("0005", "500"));
+  EXPECT_EQ(sale("V2"), list_of({"0005", "0005"}));
+  EXPECT_EQ(promociones->get_Mensaje(), "T0005...\r\nT0005...");
+}
+
+TEST_F(GetPromocionPvImporteTest, LevelsUseTheAmountCodes) {
+  add_sale_line("V2", "P1", "100");
+  auto at = [](std::string folio, std::string code, std::string key) {
+    PromoPv row = amount_promotion(folio, "100");
+    row.aplicar = code;
+    row.aplicar_valor = key;
+    return row;
+  };
+  add(at("0001", "SG", "SEG1"));
+  add(at("0002", "RT", "RUT1"));
+  add(at("0003", "GC", "GRU1"));
+  add(at("0004", "CC", "CAD1"));
+  add(at("0005", "CL", "C1"));
+  add(at("0006", "CA", "CAD1"));
+  add(at("0007", "GR", "GRU1"));
+  add(at("0008", "RU", "RUT1"));
+  add(at("0009", "CL", "%"));
+  EXPECT_EQ(sale("V2"),
+            list_of({"0009", "0005", "0004", "0003", "0002", "0001"}));
+}
+
+TEST_F(GetPromocionPvImporteTest, ProductLevelIsNotTested) {
+  add_sale_line("V2", "P1", "100");
+  add(amount_promotion("0001", "100", {"%", "%", "%", "%", "%", "%", "P9"}));
+  EXPECT_EQ(sale("V2"), list_of({"0001"}));
+}
+
+TEST_F(GetPromocionPvImporteTest, ScheduleUsesTheSaleDate) {
+  add_sale_line("V2", "P1", "100");
+  PromoPv row = amount_promotion("0001", "100");
+  row.dias = "12345";
+  add(row);
+  EXPECT_EQ(sale("V2", "C1", {2026, 12, 6}), "");
+  EXPECT_EQ(sale("V2", "C1", {2026, 12, 7}), list_of({"0001"}));
+}
+
+TEST_F(GetPromocionPvImporteTest, NothingToSumIsNoFailure) {
+  add(amount_promotion("0001", "0"));
+  EXPECT_EQ(sale("V9"), "");
+  EXPECT_EQ(promociones->get_Error(), "");
+  EXPECT_EQ(sale("V1", "C9"), "");
+  EXPECT_EQ(promociones->get_Error(), "");
+  EXPECT_EQ(statements().size(), 3u);  // customer, empty sum; customer
+}
+
+TEST_F(GetPromocionPvImporteTest, NullTotalOfAnEmptySaleIsAFailure) {
+  set_grouping("none");
+  EXPECT_EQ(sale("V9"), "");
+  EXPECT_EQ(promociones->get_Error(), kPrefix + "\r\nInvalid use of Null");
+}
+
+TEST_F(GetPromocionPvImporteTest, FailureKeepsTheLinesOfEarlierGroups) {
+  add_product("P4", {"CT9", "DP9", "MR9", "LN9", "FM9", kNull});
+  add_sale_line("V2", "P1", "100");
+  add_sale_line("V2", "P4", "100");
+  add(amount_promotion("0001", "50"));
+  EXPECT_EQ(sale("V2"), "");
+  EXPECT_EQ(promociones->get_Error(), kPrefix + "\r\nInvalid use of Null");
+  EXPECT_EQ(promociones->get_Mensaje(), lines_of({"0001", "0001"}));
+}
+
+TEST_F(GetPromocionPvImporteTest, TimesEarnedMustStayBelow32767) {
+  add(amount_promotion("0001", "1"));
+  add_sale_line("V2", "P1", "32766");
+  EXPECT_EQ(sale("V2").size(), 32766 * list_of({"0001"}).size() + 32765 * 3);
+  EXPECT_EQ(promociones->get_Error(), "");
+
+  // The 16-bit loop makes its 32767 passes before its counter overflows.
+  add_sale_line("V3", "P1", "32767");
+  EXPECT_EQ(sale("V3"), "");
+  EXPECT_EQ(promociones->get_Error(), kPrefix + "\r\nOverflow");
+  EXPECT_EQ(promociones->get_Mensaje().size(), 32767 * 8 + 32766 * 2);
+}
+
+}  // namespace
+}  // namespace promocionesQEX::testing

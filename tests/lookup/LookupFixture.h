@@ -1,0 +1,138 @@
+// What the lookup tests share: a fresh SQLite database with the schema, the
+// recording fake companions handing out a recording connection to it, a
+// Promociones made on top, and INSERT helpers with defaults that match a
+// sale on Monday 2026-12-07, so each case states only what it is about.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeCompanions.h"
+#include "TempDatabase.h"
+#include "promocionesQEX/Connection.h"
+#include "promocionesQEX/Promociones.h"
+
+namespace promocionesQEX::testing {
+
+// A Promocion_1x row; the defaults apply to customer C1 at any branch, any
+// day and hour of 2026, for product P1 in unit PZA.
+struct Promo1x {
+  std::string folio = "0001";
+  std::string tipo = "CL";
+  std::string valor = "C1";
+  std::string sucursal = "%";
+  std::string producto_venta = "P1";
+  std::string unidad_venta = "PZA";
+  std::string talla_venta = "%";
+  std::string color_venta = "%";
+  std::string cantidad_venta = "3";
+  std::string producto_promocion = "G1";
+  std::string unidad_promocion = "PZA";
+  std::string talla_promocion = "00";
+  std::string color_promocion = "00";
+  std::string cantidad_promocion = "1";
+  std::string comentario = "3x1";
+  std::string fecha_inicial = "2026-01-01 00:00:00";
+  std::string fecha_final = "2026-12-31 00:00:00";
+  std::string hora_inicial = "1899-12-30 00:00:00";
+  std::string hora_final = "1899-12-30 23:59:59";
+  std::string dias = "1234567";
+  std::string estado = "LI";
+};
+
+// A Promocion_Clasificador row for line L1, same defaults.
+struct PromoClasificador {
+  std::string folio = "0001";
+  std::string tipo_clasificador = "LN";
+  std::string valor_clasificador = "L1";
+  std::string tipo = "CL";
+  std::string valor = "C1";
+  std::string sucursal = "%";
+  std::string cantidad = "10";
+  std::string cantidad_promocion = "2";
+  std::string porcentaje = "15";
+  std::string fecha_inicial = "2026-01-01 00:00:00";
+  std::string fecha_final = "2026-12-31 00:00:00";
+  std::string hora_inicial = "1899-12-30 00:00:00";
+  std::string hora_final = "1899-12-30 23:59:59";
+  std::string dias = "1234567";
+  std::string estado = "LI";
+};
+
+// A Promocion_Pv row with one classifier row of '%' everywhere.
+struct PromoPv {
+  std::string folio = "0001";
+  std::string comentario = "Regalo";
+  std::string tipo = "02";
+  std::string tipo_valor = "1";
+  std::string aplicar = "CL";
+  std::string aplicar_valor = "C1";
+  std::string sucursal = "%";
+  std::string fecha_inicial = "2026-01-01 00:00:00";
+  std::string fecha_final = "2026-12-31 00:00:00";
+  std::string hora_inicial = "1899-12-30 00:00:00";
+  std::string hora_final = "1899-12-30 23:59:59";
+  std::string dias = "1234567";
+  std::string estado = "LI";
+  // Categoria, departamento, marca, linea, familia, subfamilia, producto.
+  std::vector<std::string> clasificador = {"%", "%", "%", "%", "%", "%", "%"};
+};
+
+// Text fields go in as 'text' with quotes doubled, or NULL for the marker
+// below; number fields (cantidad, tipo_valor, importe...) go in as SQL text,
+// so "NULL" stands for NULL there.
+std::string sql_literal(const std::string& text);
+inline const std::string kNull = "\x01NULL";
+
+class LookupTest : public ::testing::Test {
+ protected:
+  LookupTest();
+
+  // Cliente row: key, chain, group, route, segment.
+  void add_customer(const std::string& cliente, const std::string& cadena,
+                    const std::string& grupo, const std::string& ruta,
+                    const std::string& segmento);
+  // Producto row: key, the six classification keys, status.
+  void add_product(const std::string& producto,
+                   const std::vector<std::string>& clasificacion,
+                   const std::string& estado = "LI");
+  void add(const Promo1x& row);
+  void add(const PromoClasificador& row);
+  void add(const PromoPv& row);
+  // Another classifier row for a Pv promotion.
+  void add_pv_classifier(const std::string& folio,
+                         const std::vector<std::string>& clasificacion);
+  void add_sale_line(const std::string& ppv_id, const std::string& producto,
+                     const std::string& importe);
+
+  std::vector<std::string> statements() const {
+    return recording->statements();
+  }
+  // Statements sent and companion calls made from here on.
+  void forget_calls();
+
+  TempDatabase db;
+  FakeCompanionsGuard fakes;
+  std::shared_ptr<RecordingConnection> recording;
+  std::unique_ptr<Promociones> promociones;
+};
+
+// The RuntimeError `call` raises; a call that raises none fails the test.
+template <class Call>
+RuntimeError raised_by(Call&& call) {
+  try {
+    call();
+  } catch (const RuntimeError& error) {
+    return error;
+  }
+  ADD_FAILURE() << "no RuntimeError raised";
+  return RuntimeError(0, "");
+}
+
+// Monday 2026-12-07 09:05:07, the moment most cases use.
+inline constexpr DateTime kMonday{2026, 12, 7, 9, 5, 7, 0};
+
+}  // namespace promocionesQEX::testing
