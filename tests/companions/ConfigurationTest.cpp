@@ -102,11 +102,5 @@ TEST_F(ConfigurationTest, LineWithoutEqualsIsRefusedWithItsPlace) {
   }
 }
 
-TEST_F(ConfigurationTest, MissingFileHoldsNoSettings) {
-  auto settings = read_settings(dir_ / "no-existe.conf");
-  EXPECT_FALSE(settings.bd);
-  EXPECT_FALSE(settings.usuario);
-}
-
 }  // namespace
 }  // namespace promocionesQEX::companions
