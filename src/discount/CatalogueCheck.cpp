@@ -10,13 +10,10 @@ constexpr const char* kEstadoBaja = "BA";
 
 bool catalogue_has(clsServicios& servicios, const CatalogueCheck& check,
                    const std::string& valor, const std::string& valor2) {
-  // Without a second key column its value is passed empty, as the suite's
-  // own callers do, whatever `valor2` holds.
-  const std::string segundo_valor = *check.campo_clave2 ? valor2 : "";
   return !servicios
               .Get_Descripcion(check.tabla, check.campo_clave, valor,
                                check.campo_resultado, 0, check.campo_clave2,
-                               segundo_valor, kEstadoBaja)
+                               valor2, kEstadoBaja)
               .empty();
 }
 

@@ -35,8 +35,8 @@ inline constexpr CatalogueCheck kLineaGuardada{
     "Promocion_Descuento_Global", "Pdg_Folio", "Pdg_Folio", "Pdg_ID"};
 
 // Whether the catalogue holds the value (with `valor2` under the second key
-// when the check has one) in a row that is not deactivated. Errors of the
-// lookup reach the caller.
+// when the check has one; "" otherwise) in a row that is not deactivated.
+// Errors of the lookup reach the caller.
 bool catalogue_has(clsServicios& servicios, const CatalogueCheck& check,
                    const std::string& valor, const std::string& valor2 = "");
 

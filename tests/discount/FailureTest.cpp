@@ -58,17 +58,6 @@ TEST_F(DiscountFailure, HeaderChecksStopAtTheFirstRefusal) {
   EXPECT_THAT(servicios->calls, SizeIs(1));
 }
 
-TEST_F(DiscountFailure, WarehouseOfAnotherBranchIsRefused) {
-  servicios->descripciones[testing::FakeServicios::descripcion_key(
-      "Sucursal", "Sc_Cve_Sucursal", "02", "Sc_Descripcion", "", "", "BA")] =
-      "Norte";
-  registro->put_Sucursal("02");  // A1 is known under branch 01 only
-  EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
-  EXPECT_EQ(promo.get_Error(), kAddPrefix +
-                                   "el almacén: A1, de la sucursal: 02, no "
-                                   "existe o esta dado de baja");
-}
-
 TEST_F(DiscountFailure, NegativeCostIsRefusedAndZeroCostPasses) {
   registro->put_Costo(-2.5);
   EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
@@ -101,15 +90,6 @@ TEST_F(DiscountFailure, DuplicateLookupErrorIsReportedUnderAddsPrefix) {
   EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
   EXPECT_EQ(promo.get_Error(), kAddPrefix + "Lookup failed");
   EXPECT_THAT(conexion->statements(), IsEmpty());
-}
-
-TEST_F(DiscountFailure, RefusedRegistrationKeepsTheRowAndGivesTheReason) {
-  servicios->rechazar_folios = true;
-  EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
-  EXPECT_EQ(promo.get_Error(), kAddPrefix + "Folio 0000000001 refused");
-  // The insert ran and nothing undid it.
-  ASSERT_THAT(conexion->statements(), SizeIs(1));
-  EXPECT_TRUE(conexion->statements()[0].starts_with("INSERT INTO"));
 }
 
 TEST_F(DiscountFailure, LineCounterOverflowIsCaught) {
