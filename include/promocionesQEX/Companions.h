@@ -119,6 +119,16 @@ struct CompanionFactories {
 std::shared_ptr<clsSesionDatos> make_default_sesion_datos();
 std::shared_ptr<clsServicios> make_default_servicios();
 
+// Decorators of a companion, for hosts that replay or trace a sale:
+// services whose clock (Get_Fecha_Hora) always answers `moment`, the rest
+// answered by `inner`; a session whose connection tells `observer` each
+// statement text with the time it took (see RecordingConnection).
+std::shared_ptr<clsServicios> with_fixed_clock(
+    std::shared_ptr<clsServicios> inner, DateTime moment);
+std::shared_ptr<clsSesionDatos> with_statement_observer(
+    std::shared_ptr<clsSesionDatos> inner,
+    RecordingConnection::Observer observer);
+
 // Installs the factories for threads whose start-up has not run yet.
 void install_companions(CompanionFactories factories);
 // Back to the database-backed defaults.

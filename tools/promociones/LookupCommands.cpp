@@ -139,6 +139,23 @@ int run_clasificador(const CommonOptions& common, const LookupOptions& o,
   return 0;
 }
 
+// The columns a person reads in the table of promotions in force; --json
+// gives every column.
+static constexpr const char* kVigentesColumns[][2] = {
+    {"Pc_Folio", "Folio"},
+    {"Pc_Valor_Clasificador", "Línea"},
+    {"Pc_Tipo", "Alcance"},
+    {"Pc_Valor_Busqueda", "Para"},
+    {"Pc_Sucursal", "Sucursal"},
+    {"Pc_Cantidad", "Desde"},
+    {"Pc_Cantidad_Promocion", "Regala"},
+    {"Pc_Porcentaje_promocion", "%"},
+    {"Pc_Dias_Aplicacion", "Días"},
+    {"Pc_Comentario", "Comentario"},
+};
+
+static std::string cell(const Variant& v) { return v.is_null() ? "NULL" : v.as_text(); }
+
 int run_vigentes(const CommonOptions& common, const LookupOptions& o,
                  std::ostream& out) {
   const DateTime fecha = fecha_of(o);
@@ -147,23 +164,19 @@ int run_vigentes(const CommonOptions& common, const LookupOptions& o,
   std::optional<Recordset> rs = promociones.Get_Promocion_Vigentes(
       fecha, o.cliente, o.sucursal, o.tipo_clasificador);
   Table t;
+  for (const auto& column : kVigentesColumns) t.headers.push_back(column[1]);
   JsonArray rows;
-  if (rs) {
+  for (; rs && !rs->eof(); rs->move_next()) {
+    JsonObject row;
     for (std::size_t i = 0; i < rs->field_count(); ++i)
-      t.headers.push_back(rs->field_name(i));
-    for (; !rs->eof(); rs->move_next()) {
-      JsonObject row;
-      std::vector<std::string> cells;
-      for (std::size_t i = 0; i < rs->field_count(); ++i) {
-        const Variant& v = rs->field(i);
-        row.variant(rs->field_name(i), v);
-        cells.push_back(v.is_null() ? "NULL" : v.as_text());
-      }
-      rows.raw(row.str());
-      t.rows.push_back(std::move(cells));
-    }
-    rs->close();
+      row.variant(rs->field_name(i), rs->field(i));
+    rows.raw(row.str());
+    std::vector<std::string> cells;
+    for (const auto& column : kVigentesColumns)
+      cells.push_back(cell(rs->field(column[0])));
+    t.rows.push_back(std::move(cells));
   }
+  if (rs) rs->close();
   if (common.json) {
     out << rows.str() << '\n';
     return 0;
