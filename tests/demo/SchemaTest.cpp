@@ -28,15 +28,28 @@ const std::map<std::string, std::vector<std::string>>& named_columns() {
         "Sg_Cve_Segmento", "Gc_Cve_Grupo_Comercial", "Rt_Cve_Ruta"}},
       {"Producto",
        {"Pr_Cve_Producto", "Pr_Descripcion", "Ct_Cve_Categoria",
-        "Dp_Cve_Departamento", "Mr_Cve_Marca", "Ln_Cve_Linea",
-        "Fm_Cve_Familia", "Sf_Cve_SubFamilia", "Pr_Tipo_Producto"}},
+        "Dp_Cve_Departamento", "Mr_Cve_Marca", "Ln_Cve_Linea", "Fm_Cve_Familia",
+        "Sf_Cve_SubFamilia", "Pr_Tipo_Producto"}},
       {"Promocion_1x",
-       {"Prm_Producto_Venta", "Prm_Unidad_Venta", "Prm_Talla_Venta",
-        "Prm_Color_Venta", "Prm_Cantidad_Venta", "Prm_Producto_Promocion",
-        "Prm_Unidad_Promocion", "Prm_Talla_Promocion", "Prm_Color_Promocion",
-        "Prm_Cantidad_Promocion", "Prm_Folio", "Prm_Comentario", "Prm_Tipo",
-        "Prm_Valor_Busqueda", "Prm_Sucursal", "Prm_Fecha_Inicial",
-        "Prm_Fecha_Final", "Prm_Hora_Inicial", "Prm_Hora_Final",
+       {"Prm_Producto_Venta",
+        "Prm_Unidad_Venta",
+        "Prm_Talla_Venta",
+        "Prm_Color_Venta",
+        "Prm_Cantidad_Venta",
+        "Prm_Producto_Promocion",
+        "Prm_Unidad_Promocion",
+        "Prm_Talla_Promocion",
+        "Prm_Color_Promocion",
+        "Prm_Cantidad_Promocion",
+        "Prm_Folio",
+        "Prm_Comentario",
+        "Prm_Tipo",
+        "Prm_Valor_Busqueda",
+        "Prm_Sucursal",
+        "Prm_Fecha_Inicial",
+        "Prm_Fecha_Final",
+        "Prm_Hora_Inicial",
+        "Prm_Hora_Final",
         "Prm_Dias_Aplicacion"}},
       {"Promocion_Clasificador",
        {"Pc_Tipo_Clasificador", "Pc_Valor_Clasificador", "Pc_Cantidad",
@@ -46,8 +59,8 @@ const std::map<std::string, std::vector<std::string>>& named_columns() {
         "Pc_Dias_Aplicacion"}},
       {"Promocion_Pv",
        {"Pp_Folio", "Pp_Comentario", "Pp_Tipo", "Pp_Tipo_Valor",
-        "Pp_Hora_Inicial", "Pp_Hora_Final", "Pp_Dias_Aplicacion",
-        "Pp_Sucursal", "Pp_Aplicar", "Pp_Aplicar_Valor", "Pp_Fecha_Inicial",
+        "Pp_Hora_Inicial", "Pp_Hora_Final", "Pp_Dias_Aplicacion", "Pp_Sucursal",
+        "Pp_Aplicar", "Pp_Aplicar_Valor", "Pp_Fecha_Inicial",
         "Pp_Fecha_Final"}},
       {"Promocion_Pv_Clasificador",
        {"Pp_Folio", "Ppc_Categoria", "Ppc_Departamento", "Ppc_Marca",
@@ -145,8 +158,8 @@ std::string insert_naming(const std::string& table,
     names += (names.empty() ? "" : ", ") + c;
     bool when = c.find("Fecha") != std::string::npos ||
                 c.find("Hora") != std::string::npos;
-    values += (values.empty() ? "" : ", ") +
-              std::string(when ? "'20261205'" : "'7'");
+    values +=
+        (values.empty() ? "" : ", ") + std::string(when ? "'20261205'" : "'7'");
   }
   return "INSERT INTO " + table + " (" + names + ") VALUES (" + values + ")";
 }
@@ -174,9 +187,8 @@ TEST(Schema, StatusDefaultsToInForceOnEveryTableThatHasOne) {
   TempDatabase db;
   int tables_with_status = 0;
   for (const auto& [table, columns] : named_columns()) {
-    auto has_status = single(db,
-                             "SELECT COUNT(*) FROM pragma_table_info('" +
-                                 table + "') WHERE name = 'Es_Cve_Estado'");
+    auto has_status = single(db, "SELECT COUNT(*) FROM pragma_table_info('" +
+                                     table + "') WHERE name = 'Es_Cve_Estado'");
     if (has_status != "1") continue;
     ++tables_with_status;
     db.exec(insert_naming(table, columns));
@@ -188,26 +200,29 @@ TEST(Schema, StatusDefaultsToInForceOnEveryTableThatHasOne) {
 
 TEST(Schema, TheOtherDefaultsFillAnInsertedRow) {
   TempDatabase db;
-  db.exec(insert_naming("Folio_Consecutivo", {"Sc_Cve_Sucursal",
-                                              "Fc_Consecutivo"}));
+  db.exec(insert_naming("Folio_Consecutivo",
+                        {"Sc_Cve_Sucursal", "Fc_Consecutivo"}));
   EXPECT_EQ(single(db, "SELECT Fc_Siguiente FROM Folio_Consecutivo"), "1");
   db.exec(insert_naming("Parametro", {"Pa_Nombre", "Pa_Valor"}));
-  EXPECT_EQ(single(db, "SELECT Pa_Tipo || '|' || Pa_Descripcion FROM "
-                       "Parametro"),
+  EXPECT_EQ(single(db,
+                   "SELECT Pa_Tipo || '|' || Pa_Descripcion FROM "
+                   "Parametro"),
             "T|");
-  db.exec(insert_naming("Folio_Usado", {"Fc_Consecutivo", "Fu_Folio",
-                                        "Fu_ID"}));
+  db.exec(
+      insert_naming("Folio_Usado", {"Fc_Consecutivo", "Fu_Folio", "Fu_ID"}));
   EXPECT_EQ(single(db, "SELECT length(Fu_Fecha) FROM Folio_Usado"), "19");
 }
 
 TEST(Schema, DatesStayTextAndKeysCompareWithoutCaseOrTrailingSpaces) {
   TempDatabase db;
-  db.exec("INSERT INTO Promocion_Pv (Pp_Folio, Pp_Fecha_Inicial) "
-          "VALUES ('p1 ', '20261205')");
+  db.exec(
+      "INSERT INTO Promocion_Pv (Pp_Folio, Pp_Fecha_Inicial) "
+      "VALUES ('p1 ', '20261205')");
   EXPECT_EQ(single(db, "SELECT typeof(Pp_Fecha_Inicial) FROM Promocion_Pv"),
             "text");
-  EXPECT_EQ(single(db, "SELECT COUNT(*) FROM Promocion_Pv WHERE Pp_Folio = "
-                       "'P1'"),
+  EXPECT_EQ(single(db,
+                   "SELECT COUNT(*) FROM Promocion_Pv WHERE Pp_Folio = "
+                   "'P1'"),
             "1");
 }
 

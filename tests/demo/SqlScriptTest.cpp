@@ -1,10 +1,9 @@
 // Splitting the schema scripts into the statements a connection runs one
 // at a time.
-#include "demo/SqlScript.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "demo/SqlScript.h"
 #include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::demo {
