@@ -1,0 +1,212 @@
+// The generated store: its size follows the options, the same seed gives
+// the same rows, and it holds what the companions and lookups need.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "DemoQueries.h"
+#include "promocionesQEX/Database.h"
+#include "promocionesQEX/RuntimeError.h"
+
+namespace promocionesQEX::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsSupersetOf;
+
+DemoOptions small_options(std::uint32_t seed = 7) {
+  DemoOptions options;
+  options.seed = seed;
+  options.branches = 4;
+  options.products = 150;
+  options.customers = 30;
+  options.promotions_per_table = 40;
+  return options;
+}
+
+long count(const TempDatabase& db, const std::string& sql) {
+  return std::stol(first_column(db, sql).at(0));
+}
+
+// Every row of every table, in key order, without the columns that record
+// when a row was written.
+std::string dump(const TempDatabase& db) {
+  std::string text;
+  for (const auto& table :
+       first_column(db,
+                    "SELECT name FROM sqlite_master WHERE type = 'table' "
+                    "ORDER BY name")) {
+    text += "[" + table + "]\n";
+    for (Recordset rs = db.exec("SELECT * FROM " + table + " ORDER BY 1, 2");
+         !rs.eof(); rs.move_next()) {
+      for (std::size_t i = 0; i < rs.field_count(); ++i) {
+        if (rs.field_name(i).ends_with("_Fecha_Alta")) continue;
+        const Variant& v = rs.field(i);
+        text += (v.is_null() ? "NULL" : v.as_text()) + "|";
+      }
+      text += "\n";
+    }
+  }
+  return text;
+}
+
+TEST(DemoData, SizesFollowTheOptions) {
+  TempDatabase db;
+  DemoSummary summary = create_demo_data(*db.connection(), small_options());
+  EXPECT_EQ(summary.branches, 4);
+  EXPECT_EQ(count(db, "SELECT COUNT(*) FROM Sucursal"), 4);
+  EXPECT_EQ(summary.warehouses, 8);
+  EXPECT_EQ(count(db, "SELECT COUNT(*) FROM Almacen"), 8);
+  EXPECT_EQ(summary.products, 150);
+  EXPECT_EQ(count(db, "SELECT COUNT(*) FROM Producto"), 150);
+  EXPECT_EQ(summary.customers, 30);
+  EXPECT_EQ(count(db, "SELECT COUNT(*) FROM Cliente"), 30);
+  // 40 generated rows per table on top of the showcase's 8, 9 and 19.
+  EXPECT_EQ(summary.promotions, 3 * 40 + 8 + 9 + 19);
+  EXPECT_EQ(count(db,
+                  "SELECT (SELECT COUNT(*) FROM Promocion_1x) + "
+                  "(SELECT COUNT(*) FROM Promocion_Clasificador) + "
+                  "(SELECT COUNT(*) FROM Promocion_Pv)"),
+            summary.promotions);
+  EXPECT_EQ(count(db, "SELECT COUNT(*) FROM Existencia"), summary.stock_rows);
+}
+
+TEST(DemoData, SameSeedSameRowsAnotherSeedOtherPromotions) {
+  TempDatabase first, second, other;
+  create_demo_data(*first.connection(), small_options(7));
+  create_demo_data(*second.connection(), small_options(7));
+  create_demo_data(*other.connection(), small_options(8));
+  const std::string dumped = dump(first);
+  EXPECT_EQ(dumped, dump(second));
+  EXPECT_GT(dumped.size(), 100000u);
+  const std::string promotions =
+      "SELECT Prm_Producto_Venta || Prm_Valor_Busqueda"
+      " FROM Promocion_1x ORDER BY Prm_ID";
+  EXPECT_NE(first_column(first, promotions), first_column(other, promotions));
+}
+
+TEST(DemoData, EveryProductIsStockedEverywhereAndSeriesMatchTheirStock) {
+  TempDatabase db;
+  create_demo_data(*db.connection(), small_options());
+  EXPECT_EQ(count(db,
+                  "SELECT COUNT(*) FROM (SELECT DISTINCT Sc_Cve_Sucursal,"
+                  " Al_Cve_Almacen, Pr_Cve_Producto FROM Existencia)"),
+            8 * 150);
+  EXPECT_GT(count(db,
+                  "SELECT COUNT(*) FROM Producto WHERE "
+                  "Pr_Tipo_Producto = '03'"),
+            0);
+  // Stock of a serialized product = its series in force at that place.
+  EXPECT_EQ(count(db,
+                  "SELECT COUNT(*) FROM Existencia e JOIN Producto p ON "
+                  "p.Pr_Cve_Producto = e.Pr_Cve_Producto WHERE "
+                  "p.Pr_Tipo_Producto = '03' AND e.Ex_Existencia <> "
+                  "(SELECT COUNT(*) FROM Existencia_Serie s WHERE "
+                  "s.Sc_Cve_Sucursal = e.Sc_Cve_Sucursal AND "
+                  "s.Al_Cve_Almacen = e.Al_Cve_Almacen AND "
+                  "s.Pr_Cve_Producto = e.Pr_Cve_Producto AND "
+                  "s.Es_Cve_Estado = 'LI')"),
+            0);
+}
+
+TEST(DemoData, PromotionsUseEveryScopeLevelOfEachLookup) {
+  TempDatabase db;
+  create_demo_data(*db.connection(), small_options());
+  auto codes = [&](const std::string& sql) {
+    auto values = first_column(db, sql);
+    return std::set<std::string>(values.begin(), values.end());
+  };
+  const std::set<std::string> quantity = {"CL", "CA", "GR", "RU", "SE"};
+  EXPECT_EQ(codes("SELECT DISTINCT Prm_Tipo FROM Promocion_1x"), quantity);
+  EXPECT_EQ(codes("SELECT DISTINCT Pc_Tipo FROM Promocion_Clasificador"),
+            quantity);
+  EXPECT_THAT(codes("SELECT Pp_Aplicar FROM Promocion_Pv WHERE Pp_Tipo = '02'"),
+              IsSupersetOf({"CL", "CA", "GR", "RU", "SG"}));
+  EXPECT_THAT(codes("SELECT Pp_Aplicar FROM Promocion_Pv WHERE Pp_Tipo = '01'"),
+              IsSupersetOf({"CL", "CC", "GC", "RT", "SG"}));
+  EXPECT_EQ(count(db,
+                  "SELECT COUNT(*) FROM Promocion_Pv p WHERE NOT EXISTS "
+                  "(SELECT 1 FROM Promocion_Pv_Detalle d WHERE d.Pp_Folio "
+                  "= p.Pp_Folio) OR NOT EXISTS (SELECT 1 FROM "
+                  "Promocion_Pv_Clasificador c WHERE c.Pp_Folio = "
+                  "p.Pp_Folio)"),
+            0);
+}
+
+TEST(DemoData, HoldsTheCompanionsParametersPermissionsAndSequences) {
+  TempDatabase db;
+  create_demo_data(*db.connection(), small_options());
+  EXPECT_THAT(first_column(db,
+                           "SELECT Pa_Nombre || '=' || Pa_Tipo || ':' || "
+                           "Pa_Valor FROM Parametro ORDER BY 1"),
+              ElementsAre("PED_VALIDAR_DISPONIBILIDAD_PARA_PROMOCION=B:1",
+                          "VEN_PROMOCION_IMPORTE_AGRUPADOR=T:CT,DP,LN"));
+  const DemoShowcase keys = demo_showcase(small_options());
+  auto permissions = [&](const std::string& user) {
+    return first_column(db,
+                        "SELECT Pe_Cve_Permiso FROM Usuario_Permiso WHERE "
+                        "Us_Cve_Usuario = '" +
+                            user + "' AND Tr_Cve_Transaccion = '" +
+                            keys.transaction + "' ORDER BY 1");
+  };
+  EXPECT_THAT(permissions(keys.user_with_permissions),
+              ElementsAre("PROM01", "PROM02"));
+  EXPECT_THAT(permissions(keys.user_without_permissions), ElementsAre());
+  EXPECT_EQ(count(db,
+                  "SELECT COUNT(*) FROM Folio_Consecutivo WHERE "
+                  "Fc_Consecutivo = 'PROMOCION_DESCUENTO_GLOBAL' AND "
+                  "Fc_Siguiente = 1"),
+            4);
+  EXPECT_THAT(first_column(db,
+                           "SELECT instr(Co_Texto, '{FOLIO}') > 0 AND "
+                           "instr(Co_Texto, '{PARAMETROS}') > 0 FROM "
+                           "Consulta WHERE Co_Nombre = "
+                           "'PROMOCION_PV_DETALLE'"),
+              ElementsAre("1"));
+}
+
+TEST(DemoData, OptionsTooSmallAreRefusedBeforeAnythingIsWritten) {
+  TempDatabase db;
+  auto refused = [&](DemoOptions options) {
+    try {
+      create_demo_data(*db.connection(), options);
+    } catch (const RuntimeError& error) {
+      return error.number() == 5 &&
+             error.description().find("no válidas") != std::string::npos;
+    }
+    return false;
+  };
+  DemoOptions options = small_options();
+  options.branches = 1;
+  EXPECT_TRUE(refused(options));
+  options = small_options();
+  options.products = 99;
+  EXPECT_TRUE(refused(options));
+  options = small_options();
+  options.customers = 9;
+  EXPECT_TRUE(refused(options));
+  options = small_options();
+  options.promotions_per_table = -1;
+  EXPECT_TRUE(refused(options));
+  options = small_options();
+  options.moment.month = 13;
+  EXPECT_TRUE(refused(options));
+  EXPECT_EQ(count(db, "SELECT COUNT(*) FROM Sucursal"), 0);
+}
+
+TEST(DemoData, AFailedGenerationLeavesNoRows) {
+  TempDatabase db;
+  db.exec(
+      "INSERT INTO Parametro (Pa_Nombre, Pa_Valor) VALUES "
+      "('VEN_PROMOCION_IMPORTE_AGRUPADOR', 'LN')");
+  EXPECT_THROW(create_demo_data(*db.connection(), small_options()),
+               RuntimeError);
+  EXPECT_EQ(count(db, "SELECT COUNT(*) FROM Producto"), 0);
+  EXPECT_EQ(count(db, "SELECT COUNT(*) FROM Parametro"), 1);
+}
+
+}  // namespace
+}  // namespace promocionesQEX::testing
