@@ -37,14 +37,15 @@ std::shared_ptr<Connection> open_connection(const std::string& connection_text);
 
 // A decorator that keeps every text executed, in order, and optionally tells
 // an observer each text with the time it took. Used by tests to assert
-// statement texts to the character and by hosts for traces.
+// statement texts to the character and by hosts for traces (which pass
+// keep_texts = false, so a long-lived connection does not pile texts up).
 class RecordingConnection : public Connection {
  public:
   using Observer =
       std::function<void(const std::string& text, std::chrono::nanoseconds)>;
 
   explicit RecordingConnection(std::shared_ptr<Connection> inner,
-                               Observer observer = {});
+                               Observer observer = {}, bool keep_texts = true);
 
   Recordset execute(const std::string& text) override;
   std::string_view engine() const override { return inner_->engine(); }
@@ -55,6 +56,7 @@ class RecordingConnection : public Connection {
  private:
   std::shared_ptr<Connection> inner_;
   Observer observer_;
+  bool keep_texts_;
   mutable std::mutex mutex_;
   std::vector<std::string> statements_;
 };

@@ -5,11 +5,13 @@
 namespace promocionesQEX {
 
 RecordingConnection::RecordingConnection(std::shared_ptr<Connection> inner,
-                                         Observer observer)
-    : inner_(std::move(inner)), observer_(std::move(observer)) {}
+                                         Observer observer, bool keep_texts)
+    : inner_(std::move(inner)),
+      observer_(std::move(observer)),
+      keep_texts_(keep_texts) {}
 
 Recordset RecordingConnection::execute(const std::string& text) {
-  {
+  if (keep_texts_) {
     std::lock_guard lock(mutex_);
     statements_.push_back(text);
   }

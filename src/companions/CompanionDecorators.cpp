@@ -61,7 +61,8 @@ class ObservedSession : public clsSesionDatos {
   std::shared_ptr<Connection> Conexion() override {
     if (!observed_)
       observed_ =
-          std::make_shared<RecordingConnection>(inner_->Conexion(), observer_);
+          std::make_shared<RecordingConnection>(inner_->Conexion(), observer_,
+                                                /*keep_texts=*/false);
     return observed_;
   }
 
