@@ -30,19 +30,20 @@ PromotionWriter::PromotionWriter(Connection& connection)
                  "Prm_Hora_Inicial",
                  "Prm_Hora_Final",
                  "Prm_Dias_Aplicacion",
-                 "Es_Cve_Estado"}),
-      classifier_(
-          connection, "Promocion_Clasificador",
-          {"Pc_Folio", "Pc_Tipo_Clasificador", "Pc_Valor_Clasificador",
-           "Pc_Tipo", "Pc_Valor_Busqueda", "Pc_Sucursal", "Pc_Cantidad",
-           "Pc_Cantidad_Promocion", "Pc_Porcentaje_promocion", "Pc_Comentario",
-           "Pc_Fecha_Inicial", "Pc_Fecha_Final", "Pc_Hora_Inicial",
-           "Pc_Hora_Final", "Pc_Dias_Aplicacion", "Es_Cve_Estado"}),
+                 "Es_Cve_Estado",
+                 "Prm_Fecha_Alta"}),
+      classifier_(connection, "Promocion_Clasificador",
+                  {"Pc_Folio", "Pc_Tipo_Clasificador", "Pc_Valor_Clasificador",
+                   "Pc_Tipo", "Pc_Valor_Busqueda", "Pc_Sucursal", "Pc_Cantidad",
+                   "Pc_Cantidad_Promocion", "Pc_Porcentaje_promocion",
+                   "Pc_Comentario", "Pc_Fecha_Inicial", "Pc_Fecha_Final",
+                   "Pc_Hora_Inicial", "Pc_Hora_Final", "Pc_Dias_Aplicacion",
+                   "Es_Cve_Estado", "Pc_Fecha_Alta"}),
       pv_(connection, "Promocion_Pv",
           {"Pp_Folio", "Pp_Comentario", "Pp_Tipo", "Pp_Tipo_Valor",
            "Pp_Aplicar", "Pp_Aplicar_Valor", "Pp_Sucursal", "Pp_Fecha_Inicial",
            "Pp_Fecha_Final", "Pp_Hora_Inicial", "Pp_Hora_Final",
-           "Pp_Dias_Aplicacion", "Es_Cve_Estado"}),
+           "Pp_Dias_Aplicacion", "Es_Cve_Estado", "Pp_Fecha_Alta"}),
       pv_classifier_(
           connection, "Promocion_Pv_Clasificador",
           {"Pp_Folio", "Ppc_Categoria", "Ppc_Departamento", "Ppc_Marca",
@@ -54,14 +55,16 @@ PromotionWriter::PromotionWriter(Connection& connection)
 namespace {
 
 // The schedule's columns, in the order every promotion table lists them
-// here: first and last day, opening and closing time, days, status.
+// here: first and last day, opening and closing time, days, status, and
+// the day the promotion was registered (ten days before it starts).
 BatchInsert::Row& schedule_values(BatchInsert::Row& row, const Schedule& s) {
   return row.date_time(s.first_day)
       .date_time(s.last_day)
       .date_time(s.opens)
       .date_time(s.closes)
       .text(s.days)
-      .text(s.status);
+      .text(s.status)
+      .date_time(add_days(s.first_day, -10));
 }
 
 }  // namespace

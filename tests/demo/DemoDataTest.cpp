@@ -31,8 +31,7 @@ long count(const TempDatabase& db, const std::string& sql) {
   return std::stol(first_column(db, sql).at(0));
 }
 
-// Every row of every table, in key order, without the columns that record
-// when a row was written.
+// Every row of every table, in key order.
 std::string dump(const TempDatabase& db) {
   std::string text;
   for (const auto& table :
@@ -43,7 +42,6 @@ std::string dump(const TempDatabase& db) {
     for (Recordset rs = db.exec("SELECT * FROM " + table + " ORDER BY 1, 2");
          !rs.eof(); rs.move_next()) {
       for (std::size_t i = 0; i < rs.field_count(); ++i) {
-        if (rs.field_name(i).ends_with("_Fecha_Alta")) continue;
         const Variant& v = rs.field(i);
         text += (v.is_null() ? "NULL" : v.as_text()) + "|";
       }
