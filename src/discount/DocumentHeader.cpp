@@ -58,8 +58,6 @@ std::optional<std::string> open_document(clsPromoDescuentoGlobal& registro,
   return std::nullopt;
 }
 
-std::string message_number(double value) {
-  return general_number(value, locale_decimal_separator());
-}
+std::string message_number(double value) { return general_number(value, '.'); }
 
 }  // namespace promocionesQEX::discount

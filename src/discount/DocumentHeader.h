@@ -21,8 +21,8 @@ inline constexpr const char* kConsecutivo = "PROMOCION_DESCUENTO_GLOBAL";
 std::optional<std::string> open_document(clsPromoDescuentoGlobal& registro,
                                          clsServicios& servicios);
 
-// A number as messages show it: the general number form in the user's
-// decimal separator.
+// A number as the messages show it: the general number form with '.', so
+// that an Error text reads the same whatever the machine's locale.
 std::string message_number(double value);
 
 }  // namespace promocionesQEX::discount
