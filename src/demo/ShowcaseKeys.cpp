@@ -48,9 +48,10 @@ void write_showcase_sale(Connection& connection, const DemoWorld& world) {
   BatchInsert batch(
       connection, "Promocion_Pv_Venta",
       {"Ppv_ID", "Ppv_Producto", "Ppv_Cantidad", "Ppv_Importe", "Ppv_Fecha"});
+  const std::string sale_id = showcase_keys(world).sale_id;
   for (const auto& line : lines) {
     batch.row()
-        .text(showcase_keys(world).sale_id)
+        .text(sale_id)
         .text(world.product(line.product).key)
         .number(line.quantity)
         .number(line.amount)

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cstdio>
 
 namespace promocionesQEX::demo {
 
@@ -32,9 +31,12 @@ std::string date_time_literal(const DateTime& value) {
 }
 
 std::string numbered_key(std::string_view prefix, long number, int width) {
-  std::array<char, 32> digits{};
-  std::snprintf(digits.data(), digits.size(), "%0*ld", width, number);
-  return std::string(prefix) + digits.data();
+  std::string digits = std::to_string(number);
+  std::string key(prefix);
+  if (static_cast<int>(digits.size()) < width) {
+    key.append(static_cast<std::size_t>(width) - digits.size(), '0');
+  }
+  return key + digits;
 }
 
 int key_width(long count, int minimum) {
