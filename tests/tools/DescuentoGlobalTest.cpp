@@ -170,19 +170,22 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadDocument{"unknown_column", csv({{}, {}}, "", "Descuento"),
                     "promociones: CSV: columna desconocida \"Descuento\"\n"},
+        BadDocument{"repeated_column", csv({{}}, "", "Costo"),
+                    "promociones: CSV: la columna \"Costo\" está "
+                    "repetida\n"},
         BadDocument{"id_column", csv({{}}, "", "ID"),
                     "promociones: CSV: la columna ID la asigna el registro, "
                     "quítela\n"},
         BadDocument{"missing_column", csv({{}, {}}, "Cuota_Fija"),
                     "promociones: CSV: falta la columna \"Cuota_Fija\"\n"},
         BadDocument{"number_on_line_2", csv({{}, {{"Costo", "\"10,5\""}}}),
-                    "promociones: CSV línea 2: Costo \"10,5\" no es un "
+                    "promociones: CSV renglón 2: Costo \"10,5\" no es un "
                     "número\n"},
         BadDocument{"empty_number", csv({{{"Tipo_Cambio", ""}}}),
-                    "promociones: CSV línea 1: Tipo_Cambio \"\" no es un "
+                    "promociones: CSV renglón 1: Tipo_Cambio \"\" no es un "
                     "número\n"},
         BadDocument{"header_differs", csv({{}, {{"Cliente", "C2"}}}),
-                    "promociones: CSV línea 2: Cliente difiere de la primera "
+                    "promociones: CSV renglón 2: Cliente difiere de la primera "
                     "línea; un documento tiene un solo encabezado\n"},
         BadDocument{"field_count", csv({{}}) + "PRECIOS,CONTADO\r\n",
                     "promociones: CSV línea 3: 2 campos, el encabezado tiene "

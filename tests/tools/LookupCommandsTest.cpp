@@ -254,7 +254,7 @@ TEST_F(LookupCommands, PvImporteSumsTheSaleByProductAndListsEachTime) {
   EXPECT_EQ(r.out, "{\"resultado\":\"" + pv_list({pv10, pv10, pv11, pv11}) +
                        "\",\"mensaje\":\"Compra de 500...\\r\\nCompra de "
                        "500...\\r\\nCompra de 50...\\r\\nCompra de 50...\","
-                       "\"error\":\"\"}\n");
+                       "\"error\":\"\",\"leyenda\":null}\n");
 }
 
 TEST_F(LookupCommands, AnUnknownCustomerGetsTheEmptyAnswerOfEachLookup) {
@@ -281,7 +281,7 @@ TEST_F(LookupCommands, AnUnknownCustomerGetsTheEmptyAnswerOfEachLookup) {
       {"pv-cantidad", with({"--producto", "P1", "--cantidad", "7"}),
        "{\"resultado\":\"\",\"mensaje\":\"\",\"error\":\"\",\"leyenda\":\"\"}"},
       {"pv-importe", with({"--ppv-id", "VENTA01"}),
-       "{\"resultado\":\"\",\"mensaje\":\"\",\"error\":\"\"}"},
+       "{\"resultado\":\"\",\"mensaje\":\"\",\"error\":\"\",\"leyenda\":null}"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.subcommand);

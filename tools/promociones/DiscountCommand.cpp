@@ -75,7 +75,11 @@ bool optional_column(const std::string& name) { return name == "Folio"; }
 using Line = std::vector<std::function<void(Record&)>>;
 
 std::vector<Line> check_document(const CsvFile& csv) {
-  for (const auto& name : csv.header) {
+  for (std::size_t i = 0; i < csv.header.size(); ++i) {
+    const std::string& name = csv.header[i];
+    if (std::find(csv.header.begin(), csv.header.begin() + i, name) !=
+        csv.header.begin() + i)
+      throw UsageError("CSV: la columna \"" + name + "\" está repetida");
     if (name == "ID")
       throw UsageError("CSV: la columna ID la asigna el registro, quítela");
     if (!properties().count(name))
@@ -96,7 +100,7 @@ std::vector<Line> check_document(const CsvFile& csv) {
       const std::string& value = csv.rows[r][c];
       const Property& p = properties().at(name);
       if (p.header && value != csv.rows[0][c])
-        throw UsageError("CSV línea " + std::to_string(r + 1) + ": " + name +
+        throw UsageError("CSV renglón " + std::to_string(r + 1) + ": " + name +
                          " difiere de la primera línea; un documento tiene "
                          "un solo encabezado");
       if (p.text) {
@@ -107,7 +111,7 @@ std::vector<Line> check_document(const CsvFile& csv) {
       try {
         number = promocionesQEX::parse_number(value);
       } catch (const promocionesQEX::RuntimeError&) {
-        throw UsageError("CSV línea " + std::to_string(r + 1) + ": " + name +
+        throw UsageError("CSV renglón " + std::to_string(r + 1) + ": " + name +
                          " \"" + value + "\" no es un número");
       }
       line.push_back([s = p.number, number](Record& rec) { (rec.*s)(number); });

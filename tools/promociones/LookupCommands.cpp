@@ -46,7 +46,11 @@ void print_pv(std::ostream& out, const CommonOptions& common,
     JsonObject o;
     o.text("resultado", a.resultado).text("mensaje", a.mensaje)
         .text("error", a.error);
-    if (a.with_leyenda) o.text("leyenda", a.leyenda);
+    // Get_Promocion_Pv_Importe has no Leyenda: null says so.
+    if (a.with_leyenda)
+      o.text("leyenda", a.leyenda);
+    else
+      o.null("leyenda");
     out << o.str() << '\n';
     return;
   }
