@@ -44,9 +44,7 @@ tPromocion Promociones::Get_Promocion(
   servicios.Get_Fecha_Hora();  // kept for the companion; value unused
 
   // A known customer without a promotion gets "00" as size and colour.
-  tPromocion goods;
-  goods.Tl_Cve_Talla = "00";
-  goods.Cl_Cve_Color = "00";
+  tPromocion goods{"", "00", "00", 0, "", "", "", "", ""};
   lookup::set_monday_first();
 
   const lookup::QuantitySaleLine line{
