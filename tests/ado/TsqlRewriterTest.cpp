@@ -65,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "SELECT CASE WHEN a = 1 THEN 'x' || b ELSE c END + 1 FROM "
                     "t"},
         RewriteCase{"NationalStringOperand", "SELECT N'a' + b FROM t",
-                    "SELECT 'a' || b FROM t"}),
+                    "SELECT 'a' || b FROM t"},
+        RewriteCase{"AdjacentRewrittenTokens", "SELECT N'a'+N'b'+[c]",
+                    "SELECT 'a'||'b'||\"c\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -110,13 +112,26 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"DoubleQuotedNameKept", "SELECT \"x\" FROM t",
                     "SELECT \"x\" FROM t"},
         RewriteCase{"NestedCommentBecomesSpace",
-                    "SELECT 1 /* a /* b */ c */ FROM t", "SELECT 1   FROM t"}),
+                    "SELECT 1 /* a /* b */ c */ FROM t", "SELECT 1   FROM t"},
+        RewriteCase{"NestedCommentAfterAPlainOne",
+                    "SELECT 1 /* a */ FROM t /* b /* c */ d */",
+                    "SELECT 1 /* a */ FROM t  "},
+        RewriteCase{"WholeTextOneNationalString", "N'a'", "'a'"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Names, RewritesStatement,
     ::testing::Values(
         RewriteCase{"PvQueryOrderByFolio", kPvQuery, kPvQueryRewritten},
+        RewriteCase{"LowerCaseOrderBy",
+                    "select Pp.Pp_Folio from Promocion_Pv Pp order by Pp_Folio",
+                    "select Pp.Pp_Folio AS Pp_Folio from Promocion_Pv Pp order "
+                    "by Pp_Folio"},
+        RewriteCase{"OrderByOnlyInsideAString",
+                    "SELECT Pp.Pp_Folio FROM Promocion_Pv Pp WHERE x = "
+                    "'ORDER BY'",
+                    "SELECT Pp.Pp_Folio FROM Promocion_Pv Pp WHERE x = "
+                    "'ORDER BY'"},
         RewriteCase{"SubqueryWithOrderBy",
                     "SELECT x FROM (SELECT a.X FROM a ORDER BY X) s",
                     "SELECT x FROM (SELECT a.X AS X FROM a ORDER BY X) s"},
@@ -179,6 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"TextPlusNumericFunction", "SELECT 'a' + LEN(x) FROM t",
                     "adds a number to a text"},
         RefusedCase{"TextChainWithMinus", "SELECT 'a' + b - c FROM t",
+                    "adds a number to a text"},
+        RefusedCase{"TextMinusWithoutAnyPlus", "SELECT 'a' - b FROM t",
                     "adds a number to a text"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,10 +1,5 @@
 #include "ado/sqlite/TsqlConcat.h"
 
-#include <algorithm>
-#include <cctype>
-#include <string>
-#include <string_view>
-
 #include "ado/sqlite/TsqlErrors.h"
 
 namespace promocionesQEX::sqlite {
@@ -12,57 +7,135 @@ namespace {
 
 enum class Type { Unknown, Text, Number };
 
-bool in_list(const Token& word, std::initializer_list<std::string_view> list) {
-  return std::any_of(list.begin(), list.end(),
-                     [&](std::string_view w) { return word.is_word(w); });
+// Words that end an operand instead of being one.
+bool ends_operand(Keyword k) {
+  switch (k) {
+    case Keyword::Select:
+    case Keyword::From:
+    case Keyword::Where:
+    case Keyword::And:
+    case Keyword::Or:
+    case Keyword::Not:
+    case Keyword::Between:
+    case Keyword::Like:
+    case Keyword::In:
+    case Keyword::Is:
+    case Keyword::As:
+    case Keyword::On:
+    case Keyword::Join:
+    case Keyword::Inner:
+    case Keyword::Left:
+    case Keyword::Right:
+    case Keyword::Full:
+    case Keyword::Outer:
+    case Keyword::Cross:
+    case Keyword::Group:
+    case Keyword::Order:
+    case Keyword::By:
+    case Keyword::Having:
+    case Keyword::Union:
+    case Keyword::All:
+    case Keyword::Distinct:
+    case Keyword::Top:
+    case Keyword::Asc:
+    case Keyword::Desc:
+    case Keyword::Insert:
+    case Keyword::Into:
+    case Keyword::Values:
+    case Keyword::Update:
+    case Keyword::Set:
+    case Keyword::Delete:
+    case Keyword::When:
+    case Keyword::Then:
+    case Keyword::Else:
+    case Keyword::End:
+    case Keyword::Escape:
+    case Keyword::Collate:
+    case Keyword::Exists:
+    case Keyword::Except:
+    case Keyword::Intersect:
+    case Keyword::With:
+    case Keyword::Limit:
+    case Keyword::Offset:
+      return true;
+    default:
+      return false;
+  }
 }
 
-// Words that end an operand instead of being one.
-bool is_keyword(const Token& t) {
-  return in_list(
-      t, {"SELECT",  "FROM",      "WHERE",  "AND",    "OR",      "NOT",
-          "BETWEEN", "LIKE",      "IN",     "IS",     "AS",      "ON",
-          "JOIN",    "INNER",     "LEFT",   "RIGHT",  "FULL",    "OUTER",
-          "CROSS",   "GROUP",     "ORDER",  "BY",     "HAVING",  "UNION",
-          "ALL",     "DISTINCT",  "TOP",    "ASC",    "DESC",    "INSERT",
-          "INTO",    "VALUES",    "UPDATE", "SET",    "DELETE",  "WHEN",
-          "THEN",    "ELSE",      "END",    "ESCAPE", "COLLATE", "EXISTS",
-          "EXCEPT",  "INTERSECT", "WITH",   "LIMIT",  "OFFSET"});
+Type function_type(Keyword k) {
+  switch (k) {
+    case Keyword::Ltrim:
+    case Keyword::Rtrim:
+    case Keyword::Trim:
+    case Keyword::Str:
+    case Keyword::Upper:
+    case Keyword::Lower:
+    case Keyword::Substring:
+    case Keyword::Substr:
+    case Keyword::Left:
+    case Keyword::Right:
+    case Keyword::Replace:
+    case Keyword::Replicate:
+    case Keyword::Space:
+    case Keyword::Char:
+    case Keyword::Nchar:
+    case Keyword::Concat:
+    case Keyword::Reverse:
+    case Keyword::Stuff:
+    case Keyword::Quotename:
+      return Type::Text;
+    case Keyword::Len:
+    case Keyword::Datalength:
+    case Keyword::Datepart:
+    case Keyword::Datediff:
+    case Keyword::Patindex:
+    case Keyword::Charindex:
+    case Keyword::Count:
+    case Keyword::Sum:
+    case Keyword::Avg:
+    case Keyword::Abs:
+    case Keyword::Round:
+    case Keyword::Floor:
+    case Keyword::Ceiling:
+    case Keyword::Year:
+    case Keyword::Month:
+    case Keyword::Day:
+    case Keyword::Ascii:
+    case Keyword::Unicode:
+    case Keyword::Sign:
+    case Keyword::Power:
+    case Keyword::Sqrt:
+      return Type::Number;
+    default:
+      return Type::Unknown;
+  }
 }
 
 Type function_type(const Token& name) {
-  if (in_list(name,
-              {"LTRIM", "RTRIM", "TRIM", "STR", "UPPER", "LOWER", "SUBSTRING",
-               "SUBSTR", "LEFT", "RIGHT", "REPLACE", "REPLICATE", "SPACE",
-               "CHAR", "NCHAR", "CONCAT", "REVERSE", "STUFF", "QUOTENAME"})) {
-    return Type::Text;
-  }
-  if (in_list(name,
-              {"LEN",       "DATALENGTH", "DATEPART", "DATEDIFF", "PATINDEX",
-               "CHARINDEX", "COUNT",      "SUM",      "AVG",      "ABS",
-               "ROUND",     "FLOOR",      "CEILING",  "YEAR",     "MONTH",
-               "DAY",       "ASCII",      "UNICODE",  "SIGN",     "POWER",
-               "SQRT"})) {
-    return Type::Number;
-  }
-  return Type::Unknown;
+  return name.kind == Token::Kind::Word ? function_type(name.keyword)
+                                        : Type::Unknown;
 }
+
+// What closes a group: its ")" or the END of a CASE.
+enum class Closing { None, Parenthesis, End };
 
 // A recursive walk over the significant tokens: expressions are chains of
 // terms joined by '+'/'-', terms are operands joined by '*', '/', '%'.
 class ConcatPass {
  public:
-  explicit ConcatPass(std::vector<Token>& tokens)
-      : tokens_(tokens), sig_(significant_positions(tokens)) {}
+  ConcatPass(std::vector<Token>& tokens, const std::vector<std::size_t>& sig)
+      : tokens_(tokens), sig_(sig) {}
 
-  void run() { sequence(""); }
+  void run() { sequence(Closing::None); }
 
  private:
   const Token* peek(std::size_t ahead = 0) const {
     return p_ + ahead < sig_.size() ? &tokens_[sig_[p_ + ahead]] : nullptr;
   }
-  bool next_is_symbol(std::string_view s, std::size_t ahead = 0) const {
-    return peek(ahead) && peek(ahead)->is_symbol(s);
+  bool next_is_symbol(char s, std::size_t ahead = 0) const {
+    const Token* t = peek(ahead);
+    return t && t->is_symbol(s);
   }
 
   bool starts_operand() const {
@@ -76,11 +149,22 @@ class ConcatPass {
         return true;
       case Token::Kind::Word:
         // LEFT and RIGHT are functions too: LEFT(x, 2) + 'a'.
-        return !is_keyword(*t) || t->is_word("CASE") ||
-               ((t->is_word("LEFT") || t->is_word("RIGHT")) &&
-                next_is_symbol("(", 1));
+        return !ends_operand(t->keyword) ||
+               ((t->keyword == Keyword::Left || t->keyword == Keyword::Right) &&
+                next_is_symbol('(', 1));
       case Token::Kind::Symbol:
-        return t->is_symbol("(") || t->is_symbol("+") || t->is_symbol("-");
+        return t->is_symbol('(') || t->is_symbol('+') || t->is_symbol('-');
+      default:
+        return false;
+    }
+  }
+
+  bool closes(const Token& t, Closing closing) const {
+    switch (closing) {
+      case Closing::Parenthesis:
+        return t.is_symbol(')');
+      case Closing::End:
+        return t.is(Keyword::End);
       default:
         return false;
     }
@@ -88,14 +172,12 @@ class ConcatPass {
 
   // Expressions and the tokens between them up to the closing token (")" or
   // END) or the end; the type of the whole when it is one expression.
-  Type sequence(std::string_view closing) {
+  Type sequence(Closing closing) {
     int expressions = 0;
     bool other_tokens = false;
     Type type = Type::Unknown;
     while (const Token* t = peek()) {
-      if (!closing.empty() && (t->is_symbol(closing) || t->is_word(closing))) {
-        break;
-      }
+      if (closes(*t, closing)) break;
       if (starts_operand()) {
         type = chain();
         ++expressions;
@@ -108,39 +190,52 @@ class ConcatPass {
   }
 
   Type chain() {
-    std::vector<Type> terms;
-    std::vector<std::size_t> pluses;
+    // This chain's '+' tokens go on top of pluses_, above those of the
+    // chains it is nested in, and come off when it is done.
+    const std::size_t first_plus = pluses_.size();
+    std::size_t terms = 0;
+    bool text = false;
+    bool number = false;
     bool minus = false;
     bool arithmetic = false;
     while (true) {
-      terms.push_back(term(arithmetic));
-      if (!(next_is_symbol("+") || next_is_symbol("-")) ||
+      const Type type = term(arithmetic);
+      ++terms;
+      text = text || type == Type::Text;
+      number = number || type == Type::Number;
+      if (!(next_is_symbol('+') || next_is_symbol('-')) ||
           !starts_operand_after_operator()) {
         break;
       }
-      if (peek()->is_symbol("+")) {
-        pluses.push_back(sig_[p_]);
+      if (peek()->is_symbol('+')) {
+        pluses_.push_back(&tokens_[sig_[p_]]);
       } else {
         minus = true;
       }
       ++p_;
     }
-    const bool text =
-        std::find(terms.begin(), terms.end(), Type::Text) != terms.end();
-    if (!text) {
-      return std::find(terms.begin(), terms.end(), Type::Number) != terms.end()
-                 ? Type::Number
-                 : Type::Unknown;
+    const Type result = chain_type(terms, text, number, minus || arithmetic);
+    if (result == Type::Text) {
+      for (std::size_t i = first_plus; i < pluses_.size(); ++i) {
+        pluses_[i]->text = "||";
+        pluses_[i]->symbol = '\0';  // no longer reads as '+'
+      }
     }
-    if (terms.size() == 1) return Type::Text;
-    if (minus || arithmetic ||
-        std::find(terms.begin(), terms.end(), Type::Number) != terms.end()) {
+    pluses_.resize(first_plus);
+    return result;
+  }
+
+  // The type of a chain of `terms`; throws where a text meets a number.
+  static Type chain_type(std::size_t terms, bool text, bool number,
+                         bool arithmetic) {
+    if (!text) return number ? Type::Number : Type::Unknown;
+    if (terms == 1) return Type::Text;
+    if (arithmetic || number) {
       throw dialect_error(
           "An expression adds a number to a text with '+' (or mixes text with "
           "'-', '*' or '/'); SQL Server would try to convert the text to a "
           "number. Write the number as text or convert it with STR.");
     }
-    for (std::size_t position : pluses) tokens_[position].text = "||";
     return Type::Text;
   }
 
@@ -156,7 +251,7 @@ class ConcatPass {
   Type term(bool& arithmetic) {
     Type type = signed_operand();
     while (
-        (next_is_symbol("*") || next_is_symbol("/") || next_is_symbol("%")) &&
+        (next_is_symbol('*') || next_is_symbol('/') || next_is_symbol('%')) &&
         starts_operand_after_operator()) {
       ++p_;
       signed_operand();
@@ -168,7 +263,7 @@ class ConcatPass {
 
   Type signed_operand() {
     bool sign = false;
-    while (next_is_symbol("+") || next_is_symbol("-")) {
+    while (next_is_symbol('+') || next_is_symbol('-')) {
       sign = true;
       ++p_;
     }
@@ -186,44 +281,49 @@ class ConcatPass {
       case Token::Kind::Number:
         return Type::Number;
       case Token::Kind::Symbol:  // '('
-        return group(")");
+        return group(Closing::Parenthesis);
       default:
         break;
     }
-    if (t.is_word("CASE")) {
-      group("END");
+    if (t.is(Keyword::Case)) {
+      group(Closing::End);
       return Type::Unknown;
     }
     const Token* name = &t;
-    while (next_is_symbol(".") && peek(1) &&
+    while (next_is_symbol('.') && peek(1) &&
            peek(1)->kind != Token::Kind::Symbol) {
       name = peek(1);
       p_ += 2;
     }
-    if (next_is_symbol("(")) {
+    if (next_is_symbol('(')) {
       ++p_;
-      group(")");
+      group(Closing::Parenthesis);
       return function_type(*name);
     }
     return Type::Unknown;
   }
 
   // The inside of ( ) or CASE ... END, and its closing token.
-  Type group(std::string_view closing) {
+  Type group(Closing closing) {
     const Type type = sequence(closing);
     if (peek()) ++p_;
     return type;
   }
 
   std::vector<Token>& tokens_;
-  std::vector<std::size_t> sig_;
+  const std::vector<std::size_t>& sig_;
+  std::vector<Token*> pluses_;  // the '+' of the open chains
   std::size_t p_ = 0;
 };
 
 }  // namespace
 
-void rewrite_string_concatenation(std::vector<Token>& tokens) {
-  ConcatPass(tokens).run();
+void rewrite_string_concatenation(TokenizedText& text) {
+  // Only '+' and '-' join the terms of a chain, so without either the walk
+  // would neither rewrite nor refuse anything.
+  if (text.holds_symbol('+') || text.holds_symbol('-')) {
+    ConcatPass(text.tokens, text.significant).run();
+  }
 }
 
 }  // namespace promocionesQEX::sqlite

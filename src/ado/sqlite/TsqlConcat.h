@@ -17,6 +17,6 @@
 namespace promocionesQEX::sqlite {
 
 // Rewrites the '+' tokens in place. Throws RuntimeError for a refused chain.
-void rewrite_string_concatenation(std::vector<Token>& tokens);
+void rewrite_string_concatenation(TokenizedText& text);
 
 }  // namespace promocionesQEX::sqlite

@@ -1,9 +1,8 @@
 #include "ado/sqlite/TsqlOrderByNames.h"
 
 #include <algorithm>
-#include <cctype>
-#include <map>
 #include <string>
+#include <utility>
 
 namespace promocionesQEX::sqlite {
 namespace {
@@ -12,11 +11,15 @@ bool is_name(const Token& t) {
   return t.kind == Token::Kind::Word || t.kind == Token::Kind::QuotedName;
 }
 
-std::string folded(std::string name) {
-  for (char& c : name) {
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  return name;
+char ascii_lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Names compare as SQLite compares them: ASCII letters without case.
+bool same_name(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return ascii_lower(x) == ascii_lower(y);
+  });
 }
 
 // One SELECT at one nesting depth, as positions into the significant tokens.
@@ -30,20 +33,13 @@ struct SelectScope {
 
 class OrderByNamesPass {
  public:
-  explicit OrderByNamesPass(std::vector<Token>& tokens)
-      : tokens_(tokens), sig_(significant_positions(tokens)) {
-    int depth = 0;
-    for (const std::size_t position : sig_) {
-      const Token& t = tokens_[position];
-      if (t.is_symbol(")")) --depth;
-      depth_.push_back(depth);
-      if (t.is_symbol("(")) ++depth;
-    }
-  }
+  OrderByNamesPass(std::vector<Token>& tokens,
+                   const std::vector<std::size_t>& sig, RewrittenTexts& texts)
+      : tokens_(tokens), sig_(sig), texts_(texts) {}
 
   void run() {
     for (std::size_t i = 0; i < sig_.size(); ++i) {
-      if (!at(i).is_word("SELECT")) continue;
+      if (!at(i).is(Keyword::Select)) continue;
       const SelectScope scope = scope_of(i);
       if (scope.has_order_by && !scope.compound) name_items(scope);
     }
@@ -54,26 +50,34 @@ class OrderByNamesPass {
 
   SelectScope scope_of(std::size_t select) const {
     SelectScope scope;
-    const int depth = depth_[select];
+    const int depth = at(select).depth;
     scope.depth = depth;
     std::size_t i = select + 1;
     while (i < sig_.size() &&
-           (at(i).is_word("DISTINCT") || at(i).is_word("ALL")))
+           (at(i).is(Keyword::Distinct) || at(i).is(Keyword::All)))
       ++i;
-    if (i < sig_.size() && at(i).is_word("TOP")) i += 2;
+    if (i < sig_.size() && at(i).is(Keyword::Top)) i += 2;
     scope.list_begin = i;
     scope.list_end = sig_.size();
-    for (; i < sig_.size() && depth_[i] >= depth; ++i) {
-      if (depth_[i] != depth) continue;
+    for (; i < sig_.size() && at(i).depth >= depth; ++i) {
       const Token& t = at(i);
-      if (t.is_word("FROM") && scope.list_end == sig_.size())
-        scope.list_end = i;
-      if (t.is_word("ORDER") && i + 1 < sig_.size() &&
-          at(i + 1).is_word("BY")) {
-        scope.has_order_by = true;
-      }
-      if (t.is_word("UNION") || t.is_word("EXCEPT") || t.is_word("INTERSECT")) {
-        scope.compound = true;
+      if (at(i).depth != depth || t.kind != Token::Kind::Word) continue;
+      switch (t.keyword) {
+        case Keyword::From:
+          if (scope.list_end == sig_.size()) scope.list_end = i;
+          break;
+        case Keyword::Order:
+          if (i + 1 < sig_.size() && at(i + 1).is(Keyword::By)) {
+            scope.has_order_by = true;
+          }
+          break;
+        case Keyword::Union:
+        case Keyword::Except:
+        case Keyword::Intersect:
+          scope.compound = true;
+          break;
+        default:
+          break;
       }
     }
     return scope;
@@ -85,25 +89,39 @@ class OrderByNamesPass {
     std::vector<std::pair<std::size_t, std::size_t>> items;
     std::size_t first = scope.list_begin;
     for (std::size_t i = scope.list_begin; i <= scope.list_end; ++i) {
-      if (i == scope.list_end || (depth_[i] == depth && at(i).is_symbol(","))) {
+      if (i == scope.list_end ||
+          (at(i).depth == depth && at(i).is_symbol(','))) {
         if (i > first) items.emplace_back(first, i - 1);
         first = i + 1;
       }
     }
-    std::map<std::string, int> uses;
-    for (const auto& [b, e] : items) ++uses[folded(output_name(b, e))];
-    for (const auto& [b, e] : items) {
-      if (is_qualified_name(b, e) && uses[folded(output_name(b, e))] == 1) {
-        tokens_[sig_[e]].text += " AS " + at(e).text;
+    std::vector<std::string> names;
+    names.reserve(items.size());
+    for (const auto& [b, e] : items) names.push_back(output_name(b, e));
+    for (std::size_t k = 0; k < items.size(); ++k) {
+      const auto [b, e] = items[k];
+      if (is_qualified_name(b, e) && is_unique(names, k)) {
+        const std::string_view name = at(e).text;
+        std::string aliased;
+        aliased.reserve(2 * name.size() + 4);
+        aliased.append(name).append(" AS ").append(name);
+        tokens_[sig_[e]].text = texts_.keep(std::move(aliased));
       }
     }
+  }
+
+  static bool is_unique(const std::vector<std::string>& names, std::size_t k) {
+    for (std::size_t other = 0; other < names.size(); ++other) {
+      if (other != k && same_name(names[other], names[k])) return false;
+    }
+    return true;
   }
 
   // qualifier.name or schema.table.name, nothing else.
   bool is_qualified_name(std::size_t b, std::size_t e) const {
     if (e == b || (e - b) % 2 != 0) return false;
     for (std::size_t i = b; i <= e; ++i) {
-      const bool ok = (i - b) % 2 == 0 ? is_name(at(i)) : at(i).is_symbol(".");
+      const bool ok = (i - b) % 2 == 0 ? is_name(at(i)) : at(i).is_symbol('.');
       if (!ok) return false;
     }
     return true;
@@ -112,24 +130,27 @@ class OrderByNamesPass {
   // The name the item's column gets: its alias, or its last name.
   std::string output_name(std::size_t b, std::size_t e) const {
     if (!is_name(at(e))) return "";
-    if (e > b && at(e - 1).is_symbol(".")) return name_of(at(e));
+    if (e > b && at(e - 1).is_symbol('.')) return name_of(at(e));
     if (e > b &&
-        (at(e - 1).is_word("AS") || is_name(at(e - 1)) ||
-         at(e - 1).kind == Token::Kind::String || at(e - 1).is_symbol(")"))) {
+        (at(e - 1).is(Keyword::As) || is_name(at(e - 1)) ||
+         at(e - 1).kind == Token::Kind::String || at(e - 1).is_symbol(')'))) {
       return name_of(at(e));
     }
     return e == b ? name_of(at(e)) : "";
   }
 
   std::vector<Token>& tokens_;
-  std::vector<std::size_t> sig_;
-  std::vector<int> depth_;  // parenthesis depth of each significant token
+  const std::vector<std::size_t>& sig_;
+  RewrittenTexts& texts_;
 };
 
 }  // namespace
 
-void name_qualified_select_items(std::vector<Token>& tokens) {
-  OrderByNamesPass(tokens).run();
+void name_qualified_select_items(TokenizedText& text, RewrittenTexts& texts) {
+  // Only a SELECT with an ORDER BY gets aliases.
+  if (text.holds(Keyword::Order)) {
+    OrderByNamesPass(text.tokens, text.significant, texts).run();
+  }
 }
 
 }  // namespace promocionesQEX::sqlite

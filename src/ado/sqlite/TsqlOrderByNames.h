@@ -16,6 +16,7 @@
 
 namespace promocionesQEX::sqlite {
 
-void name_qualified_select_items(std::vector<Token>& tokens);
+// The aliased items' texts are kept in `texts`.
+void name_qualified_select_items(TokenizedText& text, RewrittenTexts& texts);
 
 }  // namespace promocionesQEX::sqlite

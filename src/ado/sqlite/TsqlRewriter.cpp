@@ -17,7 +17,7 @@ void require_one_statement(const std::vector<Token>& tokens,
   bool after_semicolon = false;
   for (const std::size_t position : sig) {
     const Token& t = tokens[position];
-    if (t.is_symbol(";")) {
+    if (t.is_symbol(';')) {
       after_semicolon = true;
     } else if (after_semicolon) {
       throw dialect_error(
@@ -25,7 +25,7 @@ void require_one_statement(const std::vector<Token>& tokens,
           "execute one statement at a time. Nothing was run.");
     }
   }
-  if (sig.empty() || tokens[sig.front()].is_symbol(";")) {
+  if (sig.empty() || tokens[sig.front()].is_symbol(';')) {
     throw dialect_error("The statement text is empty");
   }
 }
@@ -36,37 +36,39 @@ int read_set_datefirst(const std::vector<Token>& tokens,
   const auto at = [&](std::size_t i) -> const Token* {
     return i < sig.size() ? &tokens[sig[i]] : nullptr;
   };
-  const bool shape = at(1) && at(1)->is_word("DATEFIRST") && at(2) &&
+  const bool shape = at(1) && at(1)->is(Keyword::Datefirst) && at(2) &&
                      at(2)->kind == Token::Kind::Number &&
-                     (!at(3) || at(3)->is_symbol(";"));
+                     (!at(3) || at(3)->is_symbol(';'));
   if (!shape) {
     throw dialect_error(
         "Only SET DATEFIRST n is supported by the embedded engine; this SET "
         "statement cannot be run: " +
-        (at(1) ? at(1)->text : std::string("(nothing to set)")));
+        std::string(at(1) ? at(1)->text : "(nothing to set)"));
   }
-  const std::string& value = at(2)->text;
+  const std::string_view value = at(2)->text;
   if (value.size() != 1 || value[0] < '1' || value[0] > '7') {
     throw dialect_error(
-        "SET DATEFIRST: the value must be between 1 and 7, not " + value);
+        "SET DATEFIRST: the value must be between 1 and 7, not " +
+        std::string(value));
   }
   return value[0] - '0';
 }
 
 // N'..' to '..'; [name] to "name", the form SQLite reads everywhere.
-void normalize_quoting(std::vector<Token>& tokens) {
+void normalize_quoting(std::vector<Token>& tokens, RewrittenTexts& texts) {
   for (Token& t : tokens) {
     if (t.kind == Token::Kind::String && t.text.front() != '\'') {
-      t.text.erase(0, 1);
+      t.text.remove_prefix(1);
     } else if (t.kind == Token::Kind::QuotedName && t.text.front() == '[') {
       std::string quoted = "\"";
       for (char c : name_of(t)) {
         quoted += c;
         if (c == '"') quoted += '"';
       }
-      t.text = quoted + "\"";
+      quoted += '"';
+      t.text = texts.keep(std::move(quoted));
     } else if (t.kind == Token::Kind::Comment && t.text.starts_with("/*") &&
-               t.text.find("/*", 2) != std::string::npos) {
+               t.text.find("/*", 2) != std::string_view::npos) {
       t.text = " ";  // SQLite's comments do not nest
     }
   }
@@ -74,15 +76,17 @@ void normalize_quoting(std::vector<Token>& tokens) {
 
 // DATEPART(weekday, x): the bare part name becomes 'weekday'.
 void quote_date_parts(std::vector<Token>& tokens,
-                      const std::vector<std::size_t>& sig) {
+                      const std::vector<std::size_t>& sig,
+                      RewrittenTexts& texts) {
   for (std::size_t i = 0; i + 3 < sig.size(); ++i) {
-    if (tokens[sig[i]].is_word("DATEPART") &&
-        tokens[sig[i + 1]].is_symbol("(") &&
+    if (tokens[sig[i]].is(Keyword::Datepart) &&
+        tokens[sig[i + 1]].is_symbol('(') &&
         tokens[sig[i + 2]].kind == Token::Kind::Word &&
-        tokens[sig[i + 3]].is_symbol(",")) {
+        tokens[sig[i + 3]].is_symbol(',')) {
       Token& part = tokens[sig[i + 2]];
       part.kind = Token::Kind::String;
-      part.text = "'" + part.text + "'";
+      part.keyword = Keyword::None;
+      part.text = texts.keep("'" + std::string(part.text) + "'");
     }
   }
 }
@@ -90,19 +94,19 @@ void quote_date_parts(std::vector<Token>& tokens,
 }  // namespace
 
 RewrittenStatement rewrite_tsql(std::string_view text) {
-  std::vector<Token> tokens = tokenize(text);
-  const std::vector<std::size_t> sig = significant_positions(tokens);
+  TokenizedText lexed = lex(text);
+  std::vector<Token>& tokens = lexed.tokens;
+  const std::vector<std::size_t>& sig = lexed.significant;
   require_one_statement(tokens, sig);
-  if (tokens[sig.front()].is_word("SET")) {
+  if (tokens[sig.front()].is(Keyword::Set)) {
     return {"", read_set_datefirst(tokens, sig)};
   }
-  normalize_quoting(tokens);
-  quote_date_parts(tokens, sig);
-  rewrite_string_concatenation(tokens);
-  name_qualified_select_items(tokens);
-  RewrittenStatement result;
-  for (const Token& t : tokens) result.sql += t.text;
-  return result;
+  RewrittenTexts texts;  // the tokens may view these until joined
+  if (lexed.dialect_quoting) normalize_quoting(tokens, texts);
+  if (lexed.holds(Keyword::Datepart)) quote_date_parts(tokens, sig, texts);
+  rewrite_string_concatenation(lexed);
+  name_qualified_select_items(lexed, texts);
+  return {joined(text, tokens), std::nullopt};
 }
 
 }  // namespace promocionesQEX::sqlite
