@@ -27,11 +27,7 @@ std::string number_text(double value) {
 }
 
 std::string date_time_literal(const DateTime& value) {
-  // Appended rather than "'" + text: GCC 12 at -O3 warns falsely (-Wrestrict)
-  // on a literal added in front of a temporary string.
-  std::string literal = "'";
-  literal.append(value.iso_text()).append("'");
-  return literal;
+  return "'" + value.iso_text() + "'";
 }
 
 std::string numbered_key(std::string_view prefix, long number, int width) {
