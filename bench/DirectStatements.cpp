@@ -13,8 +13,10 @@ namespace bench {
 using namespace promocionesQEX::sqlite;
 
 DirectStatements::DirectStatements(const std::string& path,
-                                   const std::vector<std::string>& tsql_texts) {
-  if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) !=
+                                   const std::vector<std::string>& tsql_texts,
+                                   Rows rows)
+    : rows_(rows) {
+  if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) !=
       SQLITE_OK)
     throw std::runtime_error("cannot open " + path);
   auto session = std::make_shared<TsqlSession>();
@@ -48,6 +50,7 @@ long DirectStatements::run() {
         else
           checksum_ += sqlite3_column_double(stmt, c);
       }
+      if (rows_ == Rows::First) break;
     }
     sqlite3_finalize(stmt);
   }
