@@ -47,10 +47,10 @@ BenchDatabase make(long promotion_rows) {
       connection->execute("PRAGMA wal_checkpoint(TRUNCATE)");
     }
     std::filesystem::rename(partial, path);
-    std::fprintf(stderr, "generated %s in %.1f s\n", path.c_str(),
-                 std::chrono::duration<double>(
-                     std::chrono::steady_clock::now() - start)
-                     .count());
+    std::fprintf(
+        stderr, "generated %s in %.1f s\n", path.c_str(),
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+            .count());
   }
   return {path, demo_showcase(options), options.moment};
 }

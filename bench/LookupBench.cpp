@@ -32,11 +32,10 @@ void use_database(const BenchDatabase& db,
   CompanionFactories f;
   if (capture)
     f.sesion_datos = [capture] {
-      return with_statement_observer(
-          make_default_sesion_datos(),
-          [capture](const std::string& text, auto) {
-            capture->push_back(text);
-          });
+      return with_statement_observer(make_default_sesion_datos(),
+                                     [capture](const std::string& text, auto) {
+                                       capture->push_back(text);
+                                     });
     };
   f.servicios = [moment = db.moment] {
     return with_fixed_clock(make_default_servicios(), moment);
@@ -46,10 +45,10 @@ void use_database(const BenchDatabase& db,
 
 long get_promocion(Promociones& p, const BenchDatabase& db) {
   const auto& s = db.showcase;
-  return static_cast<long>(
-      p.Get_Promocion(db.moment, s.branch, s.customer, s.product, s.size,
-                      s.colour, s.quantity, s.unit)
-          .Pr_Cantidad);
+  return static_cast<long>(p.Get_Promocion(db.moment, s.branch, s.customer,
+                                           s.product, s.size, s.colour,
+                                           s.quantity, s.unit)
+                               .Pr_Cantidad);
 }
 
 long get_clasificador(Promociones& p, const BenchDatabase& db) {
@@ -70,9 +69,9 @@ long get_vigentes(Promociones& p, const BenchDatabase& db) {
 
 long get_pv_cantidad(Promociones& p, const BenchDatabase& db) {
   const auto& s = db.showcase;
-  return static_cast<long>(p.Get_Promocion_Pv_Cantidad(
-                                db.moment, s.branch, s.customer, s.product,
-                                s.quantity)
+  return static_cast<long>(p.Get_Promocion_Pv_Cantidad(db.moment, s.branch,
+                                                       s.customer, s.product,
+                                                       s.quantity)
                                .size());
 }
 
@@ -112,10 +111,10 @@ void sizes(benchmark::internal::Benchmark* b) {
 // `rows`: what the lookup reads of each result, which the direct run reads
 // too (the customer, product and level reads of every lookup return one row
 // or stop at their first).
-#define LOOKUP_BENCHMARKS(name, fn, rows)                                   \
-  void BM_##name##_library(benchmark::State& s) { library(s, fn); }         \
-  void BM_##name##_direct(benchmark::State& s) { direct(s, fn, rows); }     \
-  BENCHMARK(BM_##name##_library)->Apply(sizes);                             \
+#define LOOKUP_BENCHMARKS(name, fn, rows)                               \
+  void BM_##name##_library(benchmark::State& s) { library(s, fn); }     \
+  void BM_##name##_direct(benchmark::State& s) { direct(s, fn, rows); } \
+  BENCHMARK(BM_##name##_library)->Apply(sizes);                         \
   BENCHMARK(BM_##name##_direct)->Apply(sizes);
 
 LOOKUP_BENCHMARKS(Get_Promocion, get_promocion, Rows::First)

@@ -32,10 +32,10 @@ struct DateTime {
   int iso_weekday() const;
   bool is_valid() const;
 
-  std::string date_text() const;      // "YYYY-MM-DD"
-  std::string time_text() const;      // "HH:MM:SS"
-  std::string iso_text() const;       // "YYYY-MM-DD HH:MM:SS"
-  std::string compact_date() const;   // "YYYYMMDD"
+  std::string date_text() const;     // "YYYY-MM-DD"
+  std::string time_text() const;     // "HH:MM:SS"
+  std::string iso_text() const;      // "YYYY-MM-DD HH:MM:SS"
+  std::string compact_date() const;  // "YYYYMMDD"
 };
 
 }  // namespace promocionesQEX

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "promocionesQEX/DateTime.h"
-#include "promocionesQEX/Recordset.h"
 #include "promocionesQEX/Records.h"
+#include "promocionesQEX/Recordset.h"
 #include "promocionesQEX/clsPromoDescuentoGlobal.h"
 
 namespace promocionesQEX {
@@ -46,7 +46,8 @@ class Promociones {
   // five fields raises 9, a quantity that is not a number 13.
   std::vector<tPromocion> Decodifica_Promocion(const std::string& sCodigo);
 
-  // --- Promotion lookups ------------------------------------------------------
+  // --- Promotion lookups
+  // ------------------------------------------------------
 
   // Quantity and classifier promotions are searched by the customer's scope
   // (customer, chain, group, route, segment): the first level with a

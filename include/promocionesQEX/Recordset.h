@@ -12,13 +12,21 @@
 
 namespace promocionesQEX {
 
-// What a backend hands a recordset: the column names, then one row at a time.
+// What a backend hands a recordset: the column names, then one row at a time
+// whose values the recordset asks for only as they are read, so a row costs
+// nothing for the columns nobody reads.
 class Cursor {
  public:
   virtual ~Cursor() = default;
-  virtual const std::vector<std::string>& columns() const = 0;
-  // Replaces `row` with the next row (one value per column); false at the end.
-  virtual bool next(std::vector<Variant>& row) = 0;
+  virtual std::size_t column_count() const = 0;
+  // The name of column `index` (< column_count()); it stays valid, and the
+  // same, for the cursor's whole life, after its last row included.
+  virtual std::string_view column_name(std::size_t index) const = 0;
+  // Moves to the next row (the first, on the first call); false at the end.
+  virtual bool next() = 0;
+  // The current row's value of column `index` (< column_count()). Called at
+  // most once per column and row, and only while on a row.
+  virtual Variant value(std::size_t index) = 0;
 };
 
 class Recordset {

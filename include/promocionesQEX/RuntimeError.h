@@ -33,7 +33,9 @@ class RuntimeError : public std::runtime_error {
   static RuntimeError DivisionByZero() {
     return {kDivisionByZero, "Division by zero"};
   }
-  static RuntimeError TypeMismatch() { return {kTypeMismatch, "Type mismatch"}; }
+  static RuntimeError TypeMismatch() {
+    return {kTypeMismatch, "Type mismatch"};
+  }
   static RuntimeError ObjectNotSet() {
     return {kObjectNotSet, "Object variable or With block variable not set"};
   }

@@ -17,14 +17,20 @@ class clsPromoDescuentoGlobal {
   const std::string& get_Tabla() const { return mTabla_; }
   void put_ID(const std::string& Valor) { mID_ = Valor; }
   const std::string& get_ID() const { return mID_; }
-  void put_Condicion_Venta(const std::string& Valor) { mCondicion_Venta_ = Valor; }
+  void put_Condicion_Venta(const std::string& Valor) {
+    mCondicion_Venta_ = Valor;
+  }
   const std::string& get_Condicion_Venta() const { return mCondicion_Venta_; }
   void put_Sucursal(const std::string& Valor) { mSucursal_ = Valor; }
   const std::string& get_Sucursal() const { return mSucursal_; }
   void put_Almacen(const std::string& Valor) { mAlmacen_ = Valor; }
   const std::string& get_Almacen() const { return mAlmacen_; }
-  void put_Ubicacion_Almacen(const std::string& Valor) { mUbicacion_Almacen_ = Valor; }
-  const std::string& get_Ubicacion_Almacen() const { return mUbicacion_Almacen_; }
+  void put_Ubicacion_Almacen(const std::string& Valor) {
+    mUbicacion_Almacen_ = Valor;
+  }
+  const std::string& get_Ubicacion_Almacen() const {
+    return mUbicacion_Almacen_;
+  }
   void put_Cliente(const std::string& Valor) { mCliente_ = Valor; }
   const std::string& get_Cliente() const { return mCliente_; }
   void put_Vendedor(const std::string& Valor) { mVendedor_ = Valor; }
@@ -55,23 +61,35 @@ class clsPromoDescuentoGlobal {
   double get_Costo_Importe() const { return mCosto_Importe_; }
   void put_Precio_Lista(const double& Valor) { mPrecio_Lista_ = Valor; }
   double get_Precio_Lista() const { return mPrecio_Lista_; }
-  void put_Precio_Lista_Importe(const double& Valor) { mPrecio_Lista_Importe_ = Valor; }
+  void put_Precio_Lista_Importe(const double& Valor) {
+    mPrecio_Lista_Importe_ = Valor;
+  }
   double get_Precio_Lista_Importe() const { return mPrecio_Lista_Importe_; }
   void put_Descuento_Factor(const double& Valor) { mDescuento_Factor_ = Valor; }
   double get_Descuento_Factor() const { return mDescuento_Factor_; }
-  void put_Descuento_Importe(const double& Valor) { mDescuento_Importe_ = Valor; }
+  void put_Descuento_Importe(const double& Valor) {
+    mDescuento_Importe_ = Valor;
+  }
   double get_Descuento_Importe() const { return mDescuento_Importe_; }
-  void put_Precio_Descontado(const double& Valor) { mPrecio_Descontado_ = Valor; }
+  void put_Precio_Descontado(const double& Valor) {
+    mPrecio_Descontado_ = Valor;
+  }
   double get_Precio_Descontado() const { return mPrecio_Descontado_; }
-  void put_Precio_Descontado_Importe(const double& Valor) { mPrecio_Descontado_Importe_ = Valor; }
-  double get_Precio_Descontado_Importe() const { return mPrecio_Descontado_Importe_; }
+  void put_Precio_Descontado_Importe(const double& Valor) {
+    mPrecio_Descontado_Importe_ = Valor;
+  }
+  double get_Precio_Descontado_Importe() const {
+    return mPrecio_Descontado_Importe_;
+  }
   void put_Impuesto_Factor(const double& Valor) { mImpuesto_Factor_ = Valor; }
   double get_Impuesto_Factor() const { return mImpuesto_Factor_; }
   void put_Impuesto_Importe(const double& Valor) { mImpuesto_Importe_ = Valor; }
   double get_Impuesto_Importe() const { return mImpuesto_Importe_; }
   void put_Precio_Neto(const double& Valor) { mPrecio_Neto_ = Valor; }
   double get_Precio_Neto() const { return mPrecio_Neto_; }
-  void put_Precio_Neto_Importe(const double& Valor) { mPrecio_Neto_Importe_ = Valor; }
+  void put_Precio_Neto_Importe(const double& Valor) {
+    mPrecio_Neto_Importe_ = Valor;
+  }
   double get_Precio_Neto_Importe() const { return mPrecio_Neto_Importe_; }
 
  private:

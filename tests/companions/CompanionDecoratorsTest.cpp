@@ -28,9 +28,9 @@ TEST(FixedClock, AnswersTheMomentAndForwardsEverythingElse) {
   EXPECT_EQ(services->Get_Fecha_Hora(), moment);
   EXPECT_EQ(services->Fecha_SQL(moment), "20261205");
   EXPECT_EQ(services->Get_Consulta("PROMOCION_PV_DETALLE"), "SELECT 1");
-  EXPECT_EQ(services->Get_Folio("S1", "PROMOCION_DESCUENTO_GLOBAL", 10, -1)
-                .as_text(),
-            "0000000001");
+  EXPECT_EQ(
+      services->Get_Folio("S1", "PROMOCION_DESCUENTO_GLOBAL", 10, -1).as_text(),
+      "0000000001");
   // The inner clock was never asked.
   for (const auto& call : inner->calls)
     EXPECT_EQ(call.find("Get_Fecha_Hora"), std::string::npos) << call;
@@ -56,11 +56,10 @@ TEST(StatementObserver, SeesEveryTextOnOneConnectionWithoutKeepingThem) {
   auto recording = std::dynamic_pointer_cast<RecordingConnection>(connection);
   ASSERT_NE(recording, nullptr);
   EXPECT_TRUE(recording->statements().empty());
-  EXPECT_EQ(session
-                ->Get_Parametro("VEN_PROMOCION_IMPORTE_AGRUPADOR", 0, "T",
-                                "CT,DP")
-                .as_text(),
-            "CT");
+  EXPECT_EQ(
+      session->Get_Parametro("VEN_PROMOCION_IMPORTE_AGRUPADOR", 0, "T", "CT,DP")
+          .as_text(),
+      "CT");
 }
 
 }  // namespace

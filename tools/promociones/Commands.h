@@ -10,11 +10,9 @@
 namespace promociones_cli {
 
 int run_promocion(const CommonOptions&, const LookupOptions&, std::ostream&);
-int run_clasificador(const CommonOptions&, const LookupOptions&,
-                     std::ostream&);
+int run_clasificador(const CommonOptions&, const LookupOptions&, std::ostream&);
 int run_vigentes(const CommonOptions&, const LookupOptions&, std::ostream&);
-int run_pv_cantidad(const CommonOptions&, const LookupOptions&,
-                    std::ostream&);
+int run_pv_cantidad(const CommonOptions&, const LookupOptions&, std::ostream&);
 int run_pv_importe(const CommonOptions&, const LookupOptions&, std::ostream&);
 
 int run_init(const CommonOptions&, std::ostream&);

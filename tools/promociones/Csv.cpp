@@ -73,8 +73,7 @@ CsvFile read_csv(const std::string& path) {
     if (fields.size() != csv.header.size())
       throw UsageError("CSV línea " + std::to_string(record_line) + ": " +
                        std::to_string(fields.size()) + " campos, el " +
-                       "encabezado tiene " +
-                       std::to_string(csv.header.size()));
+                       "encabezado tiene " + std::to_string(csv.header.size()));
     csv.rows.push_back(std::move(fields));
   }
   if (csv.header.empty()) throw UsageError("CSV vacío: \"" + path + "\"");

@@ -71,8 +71,8 @@ void walk_code_string(std::ostream& out, const CommonOptions& common,
   HostSession session(common, true);
   Promociones promociones;
   const tPromocion p =
-      promociones.Get_Promocion(moment, s.branch, s.customer, s.product,
-                                s.size, s.colour, s.quantity, s.unit);
+      promociones.Get_Promocion(moment, s.branch, s.customer, s.product, s.size,
+                                s.colour, s.quantity, s.unit);
   const std::string code = promociones.Codifica_Promocion({p});
   out << "Codifica_Promocion: \"" << visible(code) << "\"\n";
   const auto back = promociones.Decodifica_Promocion(code);
@@ -99,8 +99,7 @@ int walk_discount(std::ostream& out, const CommonOptions& common,
   d->put_Color(s.colour);
   d->put_Unidad(s.unit);
   d->put_Unidad_Costo(s.unit);
-  Table t{{"Línea", "ID", "Cantidad", "Precio lista", "Descuento", "Neto"},
-          {}};
+  Table t{{"Línea", "ID", "Cantidad", "Precio lista", "Descuento", "Neto"}, {}};
   for (int line = 1; line <= 2; ++line) {
     const double cantidad = line, precio = 250, factor = 0.1;
     d->put_Cantidad(cantidad);

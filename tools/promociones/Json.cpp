@@ -10,11 +10,21 @@ std::string json_string(std::string_view text) {
   std::string out = "\"";
   for (unsigned char c : text) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -60,10 +70,13 @@ JsonObject& JsonObject::null(std::string_view k) {
 
 JsonObject& JsonObject::variant(std::string_view k, const Variant& v) {
   switch (v.type()) {
-    case Variant::Type::Null: return null(k);
-    case Variant::Type::Number: return number(k, v.as_number());
+    case Variant::Type::Null:
+      return null(k);
+    case Variant::Type::Number:
+      return number(k, v.as_number());
     case Variant::Type::Text:
-    case Variant::Type::Date: return text(k, v.as_text());
+    case Variant::Type::Date:
+      return text(k, v.as_text());
   }
   return *this;
 }

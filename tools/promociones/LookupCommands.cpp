@@ -44,7 +44,8 @@ void print_pv(std::ostream& out, const CommonOptions& common,
               const PvAnswer& a) {
   if (common.json) {
     JsonObject o;
-    o.text("resultado", a.resultado).text("mensaje", a.mensaje)
+    o.text("resultado", a.resultado)
+        .text("mensaje", a.mensaje)
         .text("error", a.error);
     // Get_Promocion_Pv_Importe has no Leyenda: null says so.
     if (a.with_leyenda)
@@ -86,9 +87,9 @@ int run_promocion(const CommonOptions& common, const LookupOptions& o,
   required(o.unidad, "--unidad");
   HostSession session(common, true);
   Promociones promociones;
-  const tPromocion p = promociones.Get_Promocion(
-      fecha, o.sucursal, o.cliente, o.producto, o.talla, o.color, cantidad,
-      o.unidad);
+  const tPromocion p =
+      promociones.Get_Promocion(fecha, o.sucursal, o.cliente, o.producto,
+                                o.talla, o.color, cantidad, o.unidad);
   if (common.json) {
     out << promocion_json(p) << '\n';
     return 0;
@@ -158,7 +159,9 @@ static constexpr const char* kVigentesColumns[][2] = {
     {"Pc_Comentario", "Comentario"},
 };
 
-static std::string cell(const Variant& v) { return v.is_null() ? "NULL" : v.as_text(); }
+static std::string cell(const Variant& v) {
+  return v.is_null() ? "NULL" : v.as_text();
+}
 
 int run_vigentes(const CommonOptions& common, const LookupOptions& o,
                  std::ostream& out) {

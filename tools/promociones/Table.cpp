@@ -44,8 +44,8 @@ void print_fields(std::ostream& out,
   std::size_t w = 0;
   for (const auto& [name, value] : f) w = std::max(w, width(name));
   for (const auto& [name, value] : f)
-    out << "  " << name << ':' << std::string(w - width(name) + 1, ' ')
-        << value << '\n';
+    out << "  " << name << ':' << std::string(w - width(name) + 1, ' ') << value
+        << '\n';
 }
 
 }  // namespace promociones_cli

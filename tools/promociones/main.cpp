@@ -95,8 +95,9 @@ int main(int argc, char** argv) {
   auto* descuento = app.add_subcommand(
       "descuento-global", "Registra un documento de descuento global");
   add_common(descuento, common);
-  descuento->add_option("--archivo", csv,
-                        "CSV con una línea por renglón del documento")
+  descuento
+      ->add_option("--archivo", csv,
+                   "CSV con una línea por renglón del documento")
       ->required();
 
   try {
