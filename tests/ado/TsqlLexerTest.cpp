@@ -46,9 +46,12 @@ TEST(KeywordOf, LeavesOtherWordsAlone) {
   EXPECT_EQ(keyword_of("Or\xC3\xB1"), Keyword::None);
 }
 
-std::string joined_texts(const TokenizedText& lexed) {
+// Each token as "offset:text|".
+std::string placed_texts(const TokenizedText& lexed) {
   std::string text;
-  for (const Token& t : lexed.tokens) text += t.text;
+  for (const Token& t : lexed.tokens) {
+    text += std::to_string(t.offset) + ":" + std::string(t.text) + "|";
+  }
   return text;
 }
 
@@ -56,7 +59,11 @@ TEST(Lex, GivesTheTextBackWithItsSignificantTokens) {
   const std::string_view sql =
       "SELECT N'a''b' + [c]]d] -- x\n/* y /* z */ */ FROM t WHERE @v<=.5e3";
   const TokenizedText lexed = lex(sql);
-  EXPECT_EQ(joined_texts(lexed), sql);
+  EXPECT_EQ(joined(sql, lexed.tokens), sql);
+  // Spaces are no tokens; comments are, though not significant ones.
+  EXPECT_EQ(placed_texts(lexed),
+            "0:SELECT|7:N'a''b'|15:+|17:[c]]d]|24:-- x|29:/* y /* z */ */|"
+            "45:FROM|50:t|52:WHERE|58:@v|60:<=|62:.5e3|");
   std::string significant;
   for (const std::size_t position : lexed.significant) {
     significant += std::string(lexed.tokens[position].text) + "|";
@@ -68,13 +75,13 @@ TEST(Lex, ClassifiesWordsOnlyAndMarksOneCharacterSymbols) {
   const TokenizedText lexed = lex("select [order], 'from' <= x");
   const auto& t = lexed.tokens;
   EXPECT_TRUE(t[0].is(Keyword::Select));
-  EXPECT_EQ(t[2].keyword, Keyword::None);  // [order] is a name
-  EXPECT_FALSE(t[2].is(Keyword::Order));
-  EXPECT_TRUE(t[3].is_symbol(','));
-  EXPECT_EQ(t[5].keyword, Keyword::None);  // 'from' is a string
-  EXPECT_EQ(t[7].kind, Token::Kind::Symbol);
-  EXPECT_EQ(t[7].symbol, '\0');  // "<=" is two characters
-  EXPECT_FALSE(t[7].is_symbol('<'));
+  EXPECT_EQ(t[1].keyword, Keyword::None);  // [order] is a name
+  EXPECT_FALSE(t[1].is(Keyword::Order));
+  EXPECT_TRUE(t[2].is_symbol(','));
+  EXPECT_EQ(t[3].keyword, Keyword::None);  // 'from' is a string
+  EXPECT_EQ(t[4].kind, Token::Kind::Symbol);
+  EXPECT_EQ(t[4].symbol, '\0');  // "<=" is two characters
+  EXPECT_FALSE(t[4].is_symbol('<'));
 }
 
 TEST(Lex, GivesParenthesesTheDepthOutsideThem) {
@@ -102,6 +109,18 @@ TEST(Lex, NotesKeywordsInAnyCaseButNotInsideStringsOrNames) {
   EXPECT_TRUE(lex("SELECT DatePart(x, y)").holds(Keyword::Datepart));
   const TokenizedText quoted = lex("SELECT 'ORDER BY', [Order], \"ORDER\"");
   EXPECT_FALSE(quoted.holds(Keyword::Order));
+}
+
+TEST(Joined, KeepsTheSpacesAroundRewrittenTokens) {
+  const std::string_view sql = "  SELECT\ta  +\n 'b'  ";
+  TokenizedText lexed = lex(sql);
+  ASSERT_EQ(lexed.tokens.size(), 4u);
+  lexed.tokens[2].text = "||";
+  EXPECT_EQ(joined(sql, lexed.tokens), "  SELECT\ta  ||\n 'b'  ");
+  lexed.tokens[0].text = "select";  // same length, other text
+  lexed.tokens[3].text = "'bc'";
+  EXPECT_EQ(joined(sql, lexed.tokens), "  select\ta  ||\n 'bc'  ");
+  EXPECT_EQ(joined("   ", lex("   ").tokens), "   ");
 }
 
 TEST(Lex, NotesTheQuotingSqliteDoesNotRead) {

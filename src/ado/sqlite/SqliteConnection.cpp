@@ -20,7 +20,7 @@ void run_pragma(sqlite3* db, const char* sql) {
 }
 
 bool only_spaces_and_comments(const char* text) {
-  return significant_positions(tokenize(text)).empty();
+  return lex(text).significant.empty();
 }
 
 }  // namespace
@@ -59,17 +59,14 @@ Recordset SqliteConnection::execute(const std::string& text) {
   }
   sqlite3_stmt* prepared = prepare(statement.sql);
   const int rc = sqlite3_step(prepared);
-  if (rc == SQLITE_ROW) {
-    return Recordset(std::make_unique<SqliteCursor>(db_, prepared));
-  }
-  std::vector<std::string> columns = SqliteCursor::column_names(prepared);
-  if (rc != SQLITE_DONE) {
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
     RuntimeError error = last_error(db_->get());
     sqlite3_finalize(prepared);
     throw error;
   }
-  sqlite3_finalize(prepared);
-  return Recordset::from_rows(std::move(columns), {});
+  // A result without rows is a cursor too: its column names stay SQLite's.
+  return Recordset(
+      std::make_unique<SqliteCursor>(db_, prepared, rc == SQLITE_ROW));
 }
 
 // Prepares exactly one statement: what SQLite leaves unread after it must be

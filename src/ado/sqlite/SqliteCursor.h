@@ -1,13 +1,15 @@
 // The rows of one prepared SQLite statement, read as the recordset asks for
-// them. Holds the database open while it lives; finishes the statement as
-// soon as its last row is read, so that it stops holding its read snapshot.
+// them: a value is converted only when the recordset reads it. Holds the
+// database open while it lives. Resets the statement as soon as its last row
+// is read, so that it stops holding its read snapshot, and finalizes it only
+// when the cursor goes: SQLite keeps the column names for as long as the
+// statement exists, so they are never copied.
 #pragma once
 
 #include <sqlite3.h>
 
 #include <memory>
-#include <string>
-#include <vector>
+#include <string_view>
 
 #include "ado/sqlite/SqliteHandle.h"
 #include "promocionesQEX/Recordset.h"
@@ -16,26 +18,28 @@ namespace promocionesQEX::sqlite {
 
 class SqliteCursor : public Cursor {
  public:
-  // Takes the statement once its first step returned SQLITE_ROW.
-  SqliteCursor(std::shared_ptr<SqliteHandle> db, sqlite3_stmt* statement);
+  // Takes the statement after its first step: `on_row` when that step
+  // returned SQLITE_ROW, false when it returned SQLITE_DONE.
+  SqliteCursor(std::shared_ptr<SqliteHandle> db, sqlite3_stmt* statement,
+               bool on_row);
   ~SqliteCursor() override;
   SqliteCursor(const SqliteCursor&) = delete;
   SqliteCursor& operator=(const SqliteCursor&) = delete;
 
-  const std::vector<std::string>& columns() const override { return columns_; }
+  std::size_t column_count() const override { return column_count_; }
+  std::string_view column_name(std::size_t index) const override;
   // Throws RuntimeError when stepping to the next row fails.
-  bool next(std::vector<Variant>& row) override;
-
-  // The names of the statement's result columns.
-  static std::vector<std::string> column_names(sqlite3_stmt* statement);
+  bool next() override;
+  Variant value(std::size_t index) override;
 
  private:
   void finish();
 
   std::shared_ptr<SqliteHandle> db_;
   sqlite3_stmt* statement_;
-  std::vector<std::string> columns_;
-  bool on_unread_row_ = true;
+  std::size_t column_count_;
+  bool on_unread_row_;  // the first step's row, not yet handed out
+  bool done_;           // past the last row: the statement is reset
 };
 
 }  // namespace promocionesQEX::sqlite

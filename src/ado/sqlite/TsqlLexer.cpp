@@ -207,16 +207,16 @@ class Lexer {
 
   TokenizedText run() {
     TokenizedText out;
-    // Tokens average a few characters in the library's statements; growing
-    // past this estimate is rare and cheap.
-    out.tokens.reserve(sql_.size() / 3 + 8);
+    // Tokens average several characters and a space in the library's
+    // statements; growing past this estimate is rare and cheap.
+    out.tokens.reserve(sql_.size() / 4 + 8);
     out.significant.reserve(sql_.size() / 4 + 8);
-    while (pos_ < end_) {
+    while (true) {
+      skip_class(kSpace);
+      if (pos_ == end_) break;
       const char* start = pos_;
       const Token::Kind kind = scan();
-      const std::string_view text(start,
-                                  static_cast<std::size_t>(pos_ - start));
-      const Token token = make_token(kind, text);
+      const Token token = make_token(kind, start);
       note(out, token);
       out.tokens.push_back(token);
     }
@@ -228,14 +228,22 @@ class Lexer {
     return offset < static_cast<std::size_t>(end_ - pos_) ? pos_[offset] : '\0';
   }
 
-  // The token for `text`, classified here once for every pass.
-  Token make_token(Token::Kind kind, std::string_view text) {
+  // The token from `start` to the lexer's position, classified here once
+  // for every pass.
+  Token make_token(Token::Kind kind, const char* start) {
+    const std::string_view text(start, static_cast<std::size_t>(pos_ - start));
     const Keyword keyword =
         kind == Token::Kind::Word ? keyword_of(text) : Keyword::None;
     const char symbol =
         kind == Token::Kind::Symbol && text.size() == 1 ? text[0] : '\0';
     if (symbol == ')') --depth_;
-    const Token token{kind, keyword, symbol, depth_, text, text.size()};
+    const Token token{kind,
+                      keyword,
+                      symbol,
+                      depth_,
+                      text,
+                      static_cast<std::size_t>(start - sql_.data()),
+                      text.size()};
     if (symbol == '(') ++depth_;
     return token;
   }
@@ -244,8 +252,6 @@ class Lexer {
   // the next in out.tokens.
   void note(TokenizedText& out, const Token& token) {
     switch (token.kind) {
-      case Token::Kind::Space:
-        return;
       case Token::Kind::Comment:
         out.dialect_quoting = out.dialect_quoting || nested_comment_;
         nested_comment_ = false;
@@ -275,12 +281,9 @@ class Lexer {
     pos_ = p;
   }
 
+  // One token from the lexer's position, which is not a space.
   Token::Kind scan() {
     const char c = *pos_;
-    if (has_class(c, kSpace)) {
-      skip_class(kSpace);
-      return Token::Kind::Space;
-    }
     if (has_class(c, kNameStart)) {
       if ((c == 'N' || c == 'n') && at(1) == '\'') {
         ++pos_;
@@ -448,16 +451,14 @@ std::string joined(std::string_view sql, const std::vector<Token>& tokens) {
   std::string out;
   out.reserve(sql.size() + 64);
   std::size_t run_begin = 0;  // first character of the untouched run
-  std::size_t offset = 0;     // where the current token begins in `sql`
   for (const Token& t : tokens) {
-    const bool untouched =
-        t.text.data() == sql.data() + offset && t.text.size() == t.source_size;
+    const bool untouched = t.text.data() == sql.data() + t.offset &&
+                           t.text.size() == t.source_size;
     if (!untouched) {
-      out.append(sql.substr(run_begin, offset - run_begin));
+      out.append(sql.substr(run_begin, t.offset - run_begin));
       out.append(t.text);
-      run_begin = offset + t.source_size;
+      run_begin = t.offset + t.source_size;
     }
-    offset += t.source_size;
   }
   out.append(sql.substr(run_begin));
   return out;

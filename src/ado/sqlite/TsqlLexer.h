@@ -116,9 +116,10 @@ enum class Keyword : std::uint8_t {
 // The keyword a bare word is, in any letter case; None for other words.
 Keyword keyword_of(std::string_view word);
 
+// Spaces between tokens are not tokens: they stay in the statement text,
+// between one token's end and the next one's offset.
 struct Token {
   enum class Kind : std::uint8_t {
-    Space,
     Comment,
     String,  // '...' or N'...', quotes included
     Number,
@@ -136,11 +137,10 @@ struct Token {
   // What the token reads as: a view of the statement text, or of a text a
   // rewriting pass wrote in its place (see RewrittenTexts).
   std::string_view text;
+  std::size_t offset;       // where it begins in the statement text
   std::size_t source_size;  // its length in the statement text
 
-  bool is_significant() const {
-    return kind != Kind::Space && kind != Kind::Comment;
-  }
+  bool is_significant() const { return kind != Kind::Comment; }
   bool is_symbol(char c) const { return symbol == c; }
   bool is(Keyword k) const { return kind == Kind::Word && keyword == k; }
 };
@@ -148,9 +148,9 @@ struct Token {
 // A statement text as tokens, with what the passes ask of all of them noted
 // while lexing, so that a pass with nothing to do costs no walk.
 struct TokenizedText {
-  std::vector<Token> tokens;  // their texts, joined, give the text back
+  std::vector<Token> tokens;             // see joined()
   std::vector<std::size_t> significant;  // positions of the tokens that are
-                                         // neither spaces nor comments
+                                         // not comments
   // A N'..' string, a [name] or a nested /* */ comment: forms SQLite does
   // not read.
   bool dialect_quoting = false;
@@ -171,7 +171,7 @@ TokenizedText lex(std::string_view sql);
 // The tokens alone.
 std::vector<Token> tokenize(std::string_view sql);
 
-// The positions of the tokens that are neither spaces nor comments.
+// The positions of the tokens that are not comments.
 std::vector<std::size_t> significant_positions(
     const std::vector<Token>& tokens);
 
@@ -190,8 +190,9 @@ class RewrittenTexts {
   std::forward_list<std::string> texts_;  // allocates nothing until used
 };
 
-// The statement text `sql` was split into, with each token's current text:
-// the runs of untouched tokens are copied from `sql` whole.
+// The statement text `sql` was split into, with each token's current text
+// and the spaces between tokens as they were: the runs of untouched tokens
+// are copied from `sql` whole.
 std::string joined(std::string_view sql, const std::vector<Token>& tokens);
 
 }  // namespace promocionesQEX::sqlite
