@@ -20,7 +20,11 @@ void run_pragma(sqlite3* db, const char* sql) {
 }
 
 bool only_spaces_and_comments(const char* text) {
-  return lex(text).significant.empty();
+  // What SQLite leaves unread is nearly always nothing or a few spaces.
+  while (*text == ' ' || *text == '\t' || *text == '\n' || *text == '\r') {
+    ++text;
+  }
+  return *text == '\0' || lex(text).significant.empty();
 }
 
 }  // namespace

@@ -205,8 +205,12 @@ class Lexer {
   explicit Lexer(std::string_view sql)
       : sql_(sql), pos_(sql.data()), end_(sql.data() + sql.size()) {}
 
-  TokenizedText run() {
-    TokenizedText out;
+  void run(TokenizedText& out) {
+    out.tokens.clear();
+    out.significant.clear();
+    out.dialect_quoting = false;
+    out.keywords.reset();
+    out.symbols.reset();
     // Tokens average several characters and a space in the library's
     // statements; growing past this estimate is rare and cheap.
     out.tokens.reserve(sql_.size() / 4 + 8);
@@ -220,7 +224,6 @@ class Lexer {
       note(out, token);
       out.tokens.push_back(token);
     }
-    return out;
   }
 
  private:
@@ -420,7 +423,13 @@ Keyword keyword_of(std::string_view word) {
   return Keyword::None;
 }
 
-TokenizedText lex(std::string_view sql) { return Lexer(sql).run(); }
+TokenizedText lex(std::string_view sql) {
+  TokenizedText out;
+  Lexer(sql).run(out);
+  return out;
+}
+
+void lex(std::string_view sql, TokenizedText& out) { Lexer(sql).run(out); }
 
 std::vector<Token> tokenize(std::string_view sql) {
   return std::move(lex(sql).tokens);

@@ -168,6 +168,10 @@ struct TokenizedText {
 // them. Throws RuntimeError for an unterminated string, name or comment.
 TokenizedText lex(std::string_view sql);
 
+// The same into `out`, whose buffers are reused: a caller that lexes every
+// statement keeps one TokenizedText and allocates nothing once it has grown.
+void lex(std::string_view sql, TokenizedText& out);
+
 // The tokens alone.
 std::vector<Token> tokenize(std::string_view sql);
 
