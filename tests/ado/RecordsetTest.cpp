@@ -34,6 +34,19 @@ TEST(Recordset, ReadsForwardByCaseInsensitiveName) {
   EXPECT_TRUE(rs.eof());
 }
 
+TEST(Recordset, ReadsAFieldTwiceAndByPositionOnEveryRow) {
+  Recordset rs = two_rows();
+  EXPECT_EQ(rs.field(0).as_text(), "000002");
+  EXPECT_EQ(rs.field("Pp_Folio").as_text(), "000002");  // after its move out
+  EXPECT_EQ(rs.field(0).as_text(), "000002");
+  rs.move_next();
+  EXPECT_EQ(rs.field(0).as_text(), "000001");
+  EXPECT_TRUE(rs.field(1).is_null());
+  EXPECT_EQ(rs.field_name(1), "Pp_Comentario");
+  rs.move_next();
+  EXPECT_EQ(rs.field_name(0), "Pp_Folio");
+}
+
 TEST(Recordset, UnknownNameFailsNamingIt) {
   Recordset rs = two_rows();
   try {

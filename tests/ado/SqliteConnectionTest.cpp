@@ -149,6 +149,50 @@ TEST_F(SqliteConnectionTest, EngineErrorsCarryItsNumberAndMessage) {
   EXPECT_TRUE(contains(set.description(), "Only SET DATEFIRST n"));
 }
 
+// Values are converted only when read, and kept for the rest of the row: a
+// stale cache would hand out the previous row's value.
+TEST_F(SqliteConnectionTest, FieldsReadLazilyFollowTheCurrentRow) {
+  Recordset rs =
+      db_->execute("SELECT Id, Nombre, Importe FROM Linea ORDER BY Id");
+  const Variant& first = rs.field("Nombre");
+  EXPECT_EQ(&rs.field("NOMBRE"), &first);  // read twice, converted once
+  EXPECT_EQ(rs.field(1), Variant("uno"));
+  rs.move_next();  // Importe of row 1 never read
+  EXPECT_TRUE(rs.field("Importe").is_null());
+  EXPECT_EQ(rs.field("Nombre").as_text(), "dos");
+  EXPECT_EQ(rs.field(0).as_number(), 2);
+  rs.move_next();  // only Importe read on this row
+  EXPECT_EQ(rs.field(2), Variant(3.0));
+  EXPECT_EQ(rs.field("Id"), Variant(3.0));
+  EXPECT_EQ(rs.field("nombre"), Variant("tres"));
+}
+
+TEST_F(SqliteConnectionTest, NamesOutliveTheLastRow) {
+  Recordset rs = db_->execute("SELECT Id, Nombre AS Nom FROM Linea");
+  while (!rs.eof()) rs.move_next();
+  EXPECT_EQ(rs.field_count(), 2u);
+  EXPECT_EQ(rs.field_name(0), "Id");
+  EXPECT_EQ(rs.field_name(1), "Nom");
+  EXPECT_EQ(error_of([&] { rs.field("nom"); }).number(),
+            Recordset::kNoCurrentRecord);
+  EXPECT_EQ(error_of([&] { rs.field("Nombre"); }).number(),
+            Recordset::kItemNotFound);
+  EXPECT_EQ(error_of([&] { rs.field(2); }).number(), Recordset::kItemNotFound);
+}
+
+// A recordset read to its end and kept must not hold its read snapshot, or
+// the write-ahead log could never be copied back into the database.
+TEST_F(SqliteConnectionTest, ARecordsetReadToTheEndLetsTheLogBeCheckpointed) {
+  Recordset rs = db_->execute("SELECT Id FROM Linea");
+  while (!rs.eof()) rs.move_next();
+  auto writer = open_connection(path_);
+  writer->execute("INSERT INTO Linea VALUES (7, 'siete', 1)");
+  Recordset checkpoint = writer->execute("PRAGMA wal_checkpoint(PASSIVE)");
+  EXPECT_EQ(checkpoint.field(0).as_number(), 0);  // not busy
+  EXPECT_GT(checkpoint.field(1).as_number(), 0);  // frames in the log
+  EXPECT_EQ(checkpoint.field(2), checkpoint.field(1));  // all copied back
+}
+
 // A recordset made inside a function whose connection is gone when it
 // returns.
 Recordset names_from(const std::string& path) {
@@ -162,6 +206,14 @@ TEST_F(SqliteConnectionTest, RecordsetStaysReadableAfterItsProducerReturned) {
   std::string names;
   for (; !rs.eof(); rs.move_next()) names += rs.field("Nombre").as_text() + ",";
   EXPECT_EQ(names, "uno,dos,tres,");
+  EXPECT_EQ(rs.field_name(0), "Nombre");
+  // A result without rows keeps its names too.
+  Recordset none = [&] {
+    return open_connection(path_)->execute(
+        "SELECT Id, Importe FROM Linea WHERE Id < 0");
+  }();
+  EXPECT_TRUE(none.eof());
+  EXPECT_EQ(none.field_name(1), "Importe");
 }
 
 TEST_F(SqliteConnectionTest, SeveralRecordsetsAreOpenAtOnce) {
