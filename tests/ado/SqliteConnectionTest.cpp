@@ -188,8 +188,8 @@ TEST_F(SqliteConnectionTest, ARecordsetReadToTheEndLetsTheLogBeCheckpointed) {
   auto writer = open_connection(path_);
   writer->execute("INSERT INTO Linea VALUES (7, 'siete', 1)");
   Recordset checkpoint = writer->execute("PRAGMA wal_checkpoint(PASSIVE)");
-  EXPECT_EQ(checkpoint.field(0).as_number(), 0);  // not busy
-  EXPECT_GT(checkpoint.field(1).as_number(), 0);  // frames in the log
+  EXPECT_EQ(checkpoint.field(0).as_number(), 0);        // not busy
+  EXPECT_GT(checkpoint.field(1).as_number(), 0);        // frames in the log
   EXPECT_EQ(checkpoint.field(2), checkpoint.field(1));  // all copied back
 }
 

@@ -240,13 +240,8 @@ class Lexer {
     const char symbol =
         kind == Token::Kind::Symbol && text.size() == 1 ? text[0] : '\0';
     if (symbol == ')') --depth_;
-    const Token token{kind,
-                      keyword,
-                      symbol,
-                      depth_,
-                      text,
-                      static_cast<std::size_t>(start - sql_.data()),
-                      text.size()};
+    const auto offset = static_cast<std::size_t>(start - sql_.data());
+    const Token token{kind, keyword, symbol, depth_, text, offset, text.size()};
     if (symbol == '(') ++depth_;
     return token;
   }
