@@ -67,7 +67,20 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"NationalStringOperand", "SELECT N'a' + b FROM t",
                     "SELECT 'a' || b FROM t"},
         RewriteCase{"AdjacentRewrittenTokens", "SELECT N'a'+N'b'+[c]",
-                    "SELECT 'a'||'b'||\"c\""}),
+                    "SELECT 'a'||'b'||\"c\""},
+        // The chain goes on after the END of a CASE with chains of its own.
+        RewriteCase{
+            "ChainAfterCaseEnd",
+            "SELECT a, CASE WHEN b = 1 THEN c ELSE d END + 'x' FROM t",
+            "SELECT a, CASE WHEN b = 1 THEN c ELSE d END || 'x' FROM t"},
+        RewriteCase{"ChainsInsideAndAroundACall",
+                    "SELECT f(a + 'b', c + 1) + 'd' FROM t",
+                    "SELECT f(a || 'b', c + 1) || 'd' FROM t"},
+        RewriteCase{"ChainInASecondArgument", "SELECT f(1, 2 + 3, x + 'y')",
+                    "SELECT f(1, 2 + 3, x || 'y')"},
+        RewriteCase{"NameWithAKeywordPart",
+                    "SELECT x FROM t WHERE t.[from] + 'a' = 'b'",
+                    "SELECT x FROM t WHERE t.\"from\" || 'a' = 'b'"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -196,6 +209,17 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"TextChainWithMinus", "SELECT 'a' + b - c FROM t",
                     "adds a number to a text"},
         RefusedCase{"TextMinusWithoutAnyPlus", "SELECT 'a' - b FROM t",
+                    "adds a number to a text"},
+        // A parenthesised text chain keeps its type in the chain around it.
+        RefusedCase{"TextGroupPlusNumber",
+                    "SELECT x FROM t WHERE ('a' + b) + 1 = 2",
+                    "adds a number to a text"},
+        RefusedCase{"TextCasePlusNumberInsideCase",
+                    "SELECT CASE WHEN a = 1 THEN 'x' + 2 END FROM t",
+                    "adds a number to a text"},
+        RefusedCase{"ProductInATextChain", "SELECT a * b + 'x', d",
+                    "adds a number to a text"},
+        RefusedCase{"NumberSignedAfterText", "SELECT 'a' + -1 + 'b'",
                     "adds a number to a text"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -122,26 +122,99 @@ enum class Closing { None, Parenthesis, End };
 
 // A recursive walk over the significant tokens: expressions are chains of
 // terms joined by '+'/'-', terms are operands joined by '*', '/', '%'.
+//
+// Every statement the library sends holds a '+' (its weekday condition), so
+// the walk does not start at the first token: for each '+'/'-' it starts at
+// the nearest point before it where no chain can be open, and reads on only
+// to the end of that operator's chain.
 class ConcatPass {
  public:
   ConcatPass(std::vector<Token>& tokens, const std::vector<std::size_t>& sig)
       : tokens_(tokens), sig_(sig) {}
 
-  void run() { sequence(Closing::None); }
+  void run() {
+    std::size_t read_to = 0;  // the operators before this have been read
+    for (std::size_t k = 0; k < sig_.size(); ++k) {
+      if (k < read_to || !joins_terms(at(k))) continue;
+      p_ = chain_free_point(k);
+      while (p_ <= k) read_next();
+      read_to = p_;
+    }
+    // Marked only now: a group read again for a later operator must see its
+    // '+' as they were, or it would lose its type.
+    for (Token* plus : text_pluses_) {
+      plus->text = "||";
+      plus->symbol = '\0';  // no longer reads as '+'
+    }
+  }
 
  private:
+  const Token& at(std::size_t position) const {
+    return tokens_[sig_[position]];
+  }
   const Token* peek(std::size_t ahead = 0) const {
-    return p_ + ahead < sig_.size() ? &tokens_[sig_[p_ + ahead]] : nullptr;
+    return p_ + ahead < sig_.size() ? &at(p_ + ahead) : nullptr;
   }
   bool next_is_symbol(char s, std::size_t ahead = 0) const {
     const Token* t = peek(ahead);
     return t && t->is_symbol(s);
   }
 
+  static bool joins_terms(const Token& t) {
+    return t.is_symbol('+') || t.is_symbol('-');
+  }
+
+  // A position at or before the operator at `k` where the walk from the
+  // first token would be between chains at the operator's depth: just after
+  // a token no chain holds, after the '(' or CASE the operator is in, or
+  // the first token. CASE .. END blocks before the operator are passed over
+  // whole, since a chain may go on after their END.
+  std::size_t chain_free_point(std::size_t k) const {
+    const int depth = at(k).depth;
+    int ends = 0;  // END tokens passed whose CASE is still to come
+    for (std::size_t i = k; i-- > 0;) {
+      const Token& t = at(i);
+      if (t.depth > depth) continue;
+      if (t.depth < depth) return i + 1;  // the '(' around the operator
+      if (i > 0 && at(i - 1).is_symbol('.')) continue;  // part of a name
+      if (t.is(Keyword::End)) {
+        ++ends;
+      } else if (t.is(Keyword::Case)) {
+        if (ends == 0) return i + 1;  // the operator is inside this CASE
+        --ends;
+      } else if (ends == 0 && separates_chains(i)) {
+        return i + 1;
+      }
+    }
+    return 0;
+  }
+
+  // Whether the token at `position` can be no part of a chain: neither an
+  // operand's first token nor one a chain reads after it ('*', '/', '%', the
+  // '.' of a name, a closing ')').
+  bool separates_chains(std::size_t position) const {
+    if (starts_operand_at(position)) return false;
+    const Token& t = at(position);
+    return !(t.is_symbol('*') || t.is_symbol('/') || t.is_symbol('%') ||
+             t.is_symbol('.') || t.is_symbol(')'));
+  }
+
+  // One step of a sequence: a chain, or a token between chains.
+  void read_next() {
+    if (starts_operand()) {
+      chain();
+    } else {
+      ++p_;
+    }
+  }
+
   bool starts_operand() const {
-    const Token* t = peek();
-    if (!t) return false;
-    switch (t->kind) {
+    return p_ < sig_.size() && starts_operand_at(p_);
+  }
+
+  bool starts_operand_at(std::size_t position) const {
+    const Token& t = at(position);
+    switch (t.kind) {
       case Token::Kind::String:
       case Token::Kind::Number:
       case Token::Kind::QuotedName:
@@ -149,11 +222,11 @@ class ConcatPass {
         return true;
       case Token::Kind::Word:
         // LEFT and RIGHT are functions too: LEFT(x, 2) + 'a'.
-        return !ends_operand(t->keyword) ||
-               ((t->keyword == Keyword::Left || t->keyword == Keyword::Right) &&
-                next_is_symbol('(', 1));
+        return !ends_operand(t.keyword) ||
+               ((t.keyword == Keyword::Left || t.keyword == Keyword::Right) &&
+                position + 1 < sig_.size() && at(position + 1).is_symbol('('));
       case Token::Kind::Symbol:
-        return t->is_symbol('(') || t->is_symbol('+') || t->is_symbol('-');
+        return t.is_symbol('(') || t.is_symbol('+') || t.is_symbol('-');
       default:
         return false;
     }
@@ -216,10 +289,8 @@ class ConcatPass {
     }
     const Type result = chain_type(terms, text, number, minus || arithmetic);
     if (result == Type::Text) {
-      for (std::size_t i = first_plus; i < pluses_.size(); ++i) {
-        pluses_[i]->text = "||";
-        pluses_[i]->symbol = '\0';  // no longer reads as '+'
-      }
+      text_pluses_.insert(text_pluses_.end(), pluses_.begin() + first_plus,
+                          pluses_.end());
     }
     pluses_.resize(first_plus);
     return result;
@@ -312,7 +383,8 @@ class ConcatPass {
 
   std::vector<Token>& tokens_;
   const std::vector<std::size_t>& sig_;
-  std::vector<Token*> pluses_;  // the '+' of the open chains
+  std::vector<Token*> pluses_;       // the '+' of the open chains
+  std::vector<Token*> text_pluses_;  // the '+' to write as '||'
   std::size_t p_ = 0;
 };
 
