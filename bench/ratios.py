@@ -20,7 +20,7 @@ def main(path):
         name, size = run["run_name"].rsplit("/", 1)
         lookup, side = name[len("BM_"):].rsplit("_", 1)
         times[(lookup, int(size), side)] = run["cpu_time"]
-    lookups = sorted({k[0] for k in times}, key=lambda l: [k[0] for k in times].index(l))
+    lookups = sorted({k[0] for k in times})
     sizes = sorted({k[1] for k in times})
     print(f"{'lookup':30} {'rows':>9} {'library µs':>11} {'direct µs':>10} {'ratio':>6}")
     for lookup in lookups:
