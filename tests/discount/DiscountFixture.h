@@ -11,7 +11,6 @@
 #include "FakeCompanions.h"
 #include "promocionesQEX/Connection.h"
 #include "promocionesQEX/Promociones.h"
-#include "promocionesQEX/RuntimeError.h"
 #include "promocionesQEX/clsPromoDescuentoGlobal.h"
 
 namespace promocionesQEX::discount_tests {
@@ -88,26 +87,6 @@ inline constexpr const char* kCatalogueRows[] = {
     "('PZA', 'Pieza')",
 };
 
-// Fake services whose duplicate-line lookup can be made to fail alone.
-class DiscountServicios : public testing::FakeServicios {
- public:
-  bool falla_duplicado = false;
-
-  std::string Get_Descripcion(const std::string& Tabla,
-                              const std::string& Campo_Clave,
-                              const std::string& Valor_Clave,
-                              const std::string& Campo_Resultado,
-                              long Reservado, const std::string& Campo_Clave2,
-                              const std::string& Valor_Clave2,
-                              const std::string& Estado_Baja) override {
-    if (falla_duplicado && Tabla == "Promocion_Descuento_Global")
-      throw RuntimeError(3709, "Lookup failed");
-    return FakeServicios::Get_Descripcion(
-        Tabla, Campo_Clave, Valor_Clave, Campo_Resultado, Reservado,
-        Campo_Clave2, Valor_Clave2, Estado_Baja);
-  }
-};
-
 // Fake companions with the sample record's catalogues, a connection that
 // keeps every statement, and a Promociones holding the sample record.
 class FakeDiscountTest : public ::testing::Test {
@@ -118,8 +97,8 @@ class FakeDiscountTest : public ::testing::Test {
     promo.put_Detalle_Descuento_Global(registro);
   }
 
-  std::shared_ptr<DiscountServicios> servicios =
-      std::make_shared<DiscountServicios>();
+  std::shared_ptr<testing::FakeServicios> servicios =
+      std::make_shared<testing::FakeServicios>();
   // Installed before Promociones exists: its start-up takes them.
   testing::FakeCompanionsGuard fakes{
       std::make_shared<testing::FakeSesionDatos>(), servicios};

@@ -13,38 +13,28 @@ namespace {
 using testing::FakeServicios;
 using testing::FakeSesionDatos;
 
-TEST(CompanionRegistry, EmptyMembersFallBackToTheDefaults) {
+TEST(CompanionRegistry, EmptyMembersFallBackToTheDefaultsUntilAReset) {
   auto mine = std::make_shared<FakeServicios>();
   install_companions({.sesion_datos = {},
                       .servicios = [mine] { return mine; },
                       .disponibilidad = {},
                       .captura_series = {}});
-  const CompanionFactories factories = current_companion_factories();
+  const CompanionFactories installed = current_companion_factories();
   reset_companions();
+  const CompanionFactories after_reset = current_companion_factories();
 
-  EXPECT_EQ(factories.servicios(), mine);
-  ASSERT_TRUE(factories.sesion_datos);
-  const auto sesion = factories.sesion_datos();
+  EXPECT_EQ(installed.servicios(), mine);
+  ASSERT_TRUE(installed.sesion_datos);
+  const auto sesion = installed.sesion_datos();
   ASSERT_NE(sesion, nullptr);
   EXPECT_EQ(std::dynamic_pointer_cast<FakeSesionDatos>(sesion), nullptr);
-  EXPECT_FALSE(factories.disponibilidad);
-  EXPECT_FALSE(factories.captura_series);
-}
+  EXPECT_FALSE(installed.disponibilidad);
+  EXPECT_FALSE(installed.captura_series);
 
-TEST(CompanionRegistry, ResetForgetsTheInstalledFactories) {
-  auto mine = std::make_shared<FakeSesionDatos>();
-  install_companions({.sesion_datos = [mine] { return mine; },
-                      .servicios = {},
-                      .disponibilidad = {},
-                      .captura_series = {}});
-  reset_companions();
-  const CompanionFactories factories = current_companion_factories();
-
-  const auto sesion = factories.sesion_datos();
-  EXPECT_NE(sesion, mine);
-  EXPECT_EQ(std::dynamic_pointer_cast<FakeSesionDatos>(sesion), nullptr);
-  EXPECT_NE(std::dynamic_pointer_cast<clsServicios>(factories.servicios()),
-            nullptr);
+  const auto servicios = after_reset.servicios();
+  EXPECT_NE(servicios, mine);
+  EXPECT_EQ(std::dynamic_pointer_cast<FakeServicios>(servicios), nullptr);
+  EXPECT_NE(servicios, nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "frame/ErrorConvention.h"
 #include "promocionesQEX/RuntimeError.h"
@@ -11,35 +12,25 @@
 namespace promocionesQEX {
 namespace {
 
-TEST(RunCatching, RuntimeErrorGivesPrefixCrLfAndDescription) {
+TEST(RunCatching, FailureGivesPrefixCrLfAndDescriptionSuccessLeavesError) {
   std::string error = "left from before";
-  const bool ok = run_catching(error, kPrefixGetPromocionPvCantidad, [] {
+  EXPECT_FALSE(run_catching(error, kPrefixGetPromocionPvCantidad, [] {
     throw RuntimeError(-2147217865, "Invalid object name 'Promocion_Pv'.");
-  });
-  EXPECT_FALSE(ok);
+  }));
   EXPECT_EQ(error,
             "promocionesQex.dll - Get_Promocion_Pv_Cantidad()\r\n"
             "Invalid object name 'Promocion_Pv'.");
-}
 
-TEST(RunCatching, OtherExceptionsGiveTheirMessage) {
-  std::string error;
   run_catching(error, kPrefixInsertaPromocionDescuentoGlobal,
                [] { throw std::length_error("vector too long"); });
   EXPECT_EQ(error, "Inserta_Promocion_Descuento_Global()\r\nvector too long");
-}
 
-TEST(RunCatching, SuccessLeavesErrorAsItWas) {
-  std::string error = "promocionesQEX.dll - Add_Promocion_Descuento_Global()";
   int runs = 0;
   EXPECT_TRUE(
       run_catching(error, kPrefixCapturarPromocionesPv, [&] { ++runs; }));
   EXPECT_EQ(runs, 1);
-  EXPECT_EQ(error, "promocionesQEX.dll - Add_Promocion_Descuento_Global()");
-}
+  EXPECT_EQ(error, "Inserta_Promocion_Descuento_Global()\r\nvector too long");
 
-TEST(RunCatching, SetterPrefixTakesNoSeparator) {
-  std::string error;
   run_catching(
       error, kPrefixDetalleDescuentoGlobal,
       [] { throw RuntimeError::ObjectNotSet(); }, kNoSeparator);
@@ -50,20 +41,15 @@ TEST(RunCatching, SetterPrefixTakesNoSeparator) {
 
 // The hosts match these texts, so each operation's spelling is pinned here.
 TEST(ErrorText, EachCatchingOperationHasItsOwnPrefix) {
-  EXPECT_EQ(error_text(kPrefixCapturarPromocionesPv, "x"),
-            "promocionesQex.dll - Capturar_Promociones_Pv()\r\nx");
-  EXPECT_EQ(error_text(kPrefixGetPromocionPvCantidad, "x"),
-            "promocionesQex.dll - Get_Promocion_Pv_Cantidad()\r\nx");
-  EXPECT_EQ(error_text(kPrefixGetPromocionPvImporte, "x"),
-            "promocionesQex.dll - Get_Promocion_Pv_Importe()\r\nx");
-  EXPECT_EQ(error_text(kPrefixAddPromocionDescuentoGlobal,
-                       "Error al intentar obtener el folio de la venta!"),
-            "promocionesQEX.dll - Add_Promocion_Descuento_Global()\r\n"
-            "Error al intentar obtener el folio de la venta!");
-  EXPECT_EQ(error_text(kPrefixInsertaPromocionDescuentoGlobal, "x"),
-            "Inserta_Promocion_Descuento_Global()\r\nx");
-  EXPECT_EQ(error_text(kPrefixDetalleDescuentoGlobal, "x", kNoSeparator),
-            "promocionesQEX.dll - Property Let Detalle_Descuento_Global()x");
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {error_text(kPrefixCapturarPromocionesPv, "x"),
+       "promocionesQex.dll - Capturar_Promociones_Pv()\r\nx"},
+      {error_text(kPrefixGetPromocionPvImporte, "x"),
+       "promocionesQex.dll - Get_Promocion_Pv_Importe()\r\nx"},
+      {error_text(kPrefixAddPromocionDescuentoGlobal, "x"),
+       "promocionesQEX.dll - Add_Promocion_Descuento_Global()\r\nx"},
+  };
+  for (const auto& [actual, expected] : cases) EXPECT_EQ(actual, expected);
 }
 
 }  // namespace

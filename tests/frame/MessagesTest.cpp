@@ -50,17 +50,11 @@ TEST(MessageTable, HoldsTheEightMessagesInIdentifierOrder) {
   }
 }
 
-TEST(MessageText, ValueGoesInOnceAndAsItStands) {
-  EXPECT_EQ(message_text(MessageId::kCannotIncrease, "1,5"),
-            "No tiene permiso para aumentar la cantidad en promoción, "
-            "permitido(1,5) !!!");
+// The value goes in as it stands, never read as a format.
+TEST(MessageText, ValueGoesInAsItStands) {
   EXPECT_EQ(message_text(MessageId::kSeriesRequired, "TV {} 32\""),
             "El producto TV {} 32\" es serializado, debe especificar las "
             "series para continuar!");
-  EXPECT_EQ(message_text(MessageId::kPickListError, ""), "");
-  EXPECT_EQ(message_text(MessageId::kNotEnoughStock, "ignored"),
-            "No hay suficiente producto disponible para surtir la promoción "
-            "actual");
 }
 
 TEST(ShowMessage, GoesThroughTheSessionWithTheModuleName) {

@@ -19,7 +19,6 @@
 namespace promocionesQEX {
 namespace {
 
-using testing::FakeCompanionsGuard;
 using testing::FakeServicios;
 using testing::FakeSesionDatos;
 
@@ -138,62 +137,6 @@ TEST(StartUp, FailingSessionFactoryFailsCreationAndNextCreationRetries) {
     EXPECT_EQ(sesion_calls, 2);
     EXPECT_EQ(servicios_calls, 1);
   });
-}
-
-TEST(StartUp, FailingServicesFactoryKeepsNoSessionFromTheFailedAttempt) {
-  bool fail = true;
-  std::vector<std::shared_ptr<FakeSesionDatos>> sessions;
-  InstalledFactories installed(
-      {.sesion_datos =
-           [&] {
-             sessions.push_back(std::make_shared<FakeSesionDatos>());
-             return sessions.back();
-           },
-       .servicios = [&]() -> std::shared_ptr<clsServicios> {
-         if (fail) throw RuntimeError(7, "Out of memory");
-         return std::make_shared<FakeServicios>();
-       },
-       .disponibilidad = {},
-       .captura_series = {}});
-  on_new_thread([&] {
-    EXPECT_THROW(Promociones refused, RuntimeError);
-    fail = false;
-    Promociones created;
-    ASSERT_EQ(sessions.size(), 2u);
-    EXPECT_EQ(publico().goSesionDatos, sessions[1]);
-  });
-}
-
-TEST(StartUp, FactoryReturningNothingIsAClearError) {
-  InstalledFactories installed(
-      {.sesion_datos = [] { return std::make_shared<FakeSesionDatos>(); },
-       .servicios = [] { return std::shared_ptr<clsServicios>(); },
-       .disponibilidad = {},
-       .captura_series = {}});
-  on_new_thread([] {
-    try {
-      Promociones refused;
-      ADD_FAILURE() << "the creation should have failed";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.number(), 91);
-      EXPECT_EQ(e.description(), "The clsServicios factory returned no object");
-    }
-  });
-}
-
-TEST(StartUp, GuardMakesThisThreadStartAgainWithItsFakes) {
-  {
-    FakeCompanionsGuard first;
-    Promociones p;
-    EXPECT_EQ(publico().goSesionDatos, first.sesion);
-    EXPECT_EQ(publico().goServicios, first.servicios);
-    publico().gsSQL = "SELECT 1";
-  }
-  FakeCompanionsGuard second;
-  Promociones p;
-  EXPECT_EQ(publico().goSesionDatos, second.sesion);
-  EXPECT_EQ(publico().goServicios, second.servicios);
-  EXPECT_EQ(publico().gsSQL, "");
 }
 
 }  // namespace

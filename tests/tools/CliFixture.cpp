@@ -5,7 +5,6 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -34,20 +33,18 @@ std::string read_file(const std::filesystem::path& path) {
   return text.str();
 }
 
-bool inherited(const char* entry) {
-  for (const char* name :
-       {"PROMOCIONESQEX_BD=", "PROMOCIONESQEX_USUARIO=", "XDG_CONFIG_HOME="})
-    if (std::strncmp(entry, name, std::strlen(name)) == 0) return false;
-  return true;
-}
-
 // The parent's environment without the library's settings; the
 // configuration directory points at one that holds no file.
 std::vector<std::string> child_environment(
     const std::filesystem::path& config_home) {
   std::vector<std::string> env;
-  for (char** entry = environ; *entry != nullptr; ++entry)
-    if (inherited(*entry)) env.emplace_back(*entry);
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string text = *entry;
+    if (!text.starts_with("PROMOCIONESQEX_BD=") &&
+        !text.starts_with("PROMOCIONESQEX_USUARIO=") &&
+        !text.starts_with("XDG_CONFIG_HOME="))
+      env.push_back(text);
+  }
   env.push_back("XDG_CONFIG_HOME=" + config_home.string());
   return env;
 }
