@@ -19,31 +19,31 @@ class GetPromocionClasificadorTest : public LookupTest {
   }
 
   tCategoria line_promotion(double cantidad = 1,
-                            const DateTime& fecha = kMonday,
-                            const std::string& linea = "L1") {
-    return promociones->Get_Promocion_Clasificador(fecha, "C1", "S1", linea,
+                            const DateTime& fecha = kMonday) {
+    return promociones->Get_Promocion_Clasificador(fecha, "C1", "S1", "L1",
                                                    cantidad);
   }
 
-  // Folios of the rows in force, in the order the recordset gives them;
-  // "(none)" when the lookup hands back no recordset.
+  // "folio:quantity" of the rows in force, in recordset order; "(none)" when
+  // the lookup hands back no recordset.
   std::vector<std::string> in_force(const DateTime& fecha = kMonday,
                                     const std::string& tipo = "LN") {
     std::optional<Recordset> rows =
         promociones->Get_Promocion_Vigentes(fecha, "C1", "S1", tipo);
     if (!rows) return {"(none)"};
-    std::vector<std::string> folios;
+    std::vector<std::string> out;
     for (; !rows->eof(); rows->move_next()) {
-      folios.push_back(rows->field("Pc_Folio").as_text());
+      out.push_back(rows->field("Pc_Folio").as_text() + ":" +
+                    rows->field("Pc_Cantidad").as_text());
     }
-    return folios;
+    return out;
   }
 };
 
 TEST_F(GetPromocionClasificadorTest, UnknownOrUnservedCustomerGetsZeros) {
   add(PromoClasificador{.valor = "NOPE"});
   EXPECT_EQ(
-      promociones->Get_Promocion_Clasificador(kMonday, "NOPE", "S1", "L2", 1),
+      promociones->Get_Promocion_Clasificador(kMonday, "NOPE", "S1", "L1", 1),
       tCategoria{});
   EXPECT_EQ(statements().size(), 1u);
   EXPECT_EQ(line_promotion(), tCategoria{});
@@ -51,7 +51,11 @@ TEST_F(GetPromocionClasificadorTest, UnknownOrUnservedCustomerGetsZeros) {
 }
 
 TEST_F(GetPromocionClasificadorTest, BestRowOfTheFirstLevelWithOne) {
+  add(PromoClasificador{.folio = "0002", .tipo = "SG", .valor = "SEG1"});
+  add(PromoClasificador{.folio = "0003", .tipo_clasificador = "FM"});
+  add(PromoClasificador{.folio = "0004", .valor_clasificador = "L2"});
   add(PromoClasificador{.folio = "0009", .tipo = "SE", .valor = "SEG1"});
+  EXPECT_EQ(line_promotion().Ct_Folio, "0009");
   add(PromoClasificador{.folio = "0001",
                         .cantidad = "12",
                         .cantidad_promocion = "1",
@@ -60,34 +64,20 @@ TEST_F(GetPromocionClasificadorTest, BestRowOfTheFirstLevelWithOne) {
                         .cantidad = "24",
                         .cantidad_promocion = "3",
                         .porcentaje = "20"});
-  EXPECT_EQ(line_promotion(), (tCategoria{24, 3, 20, "0001"}));
-}
-
-TEST_F(GetPromocionClasificadorTest, SegmentRowWhenNothingCloserMatches) {
-  add(PromoClasificador{.folio = "0001", .tipo = "SE", .valor = "SEG1"});
-  add(PromoClasificador{.folio = "0002", .tipo = "SG", .valor = "SEG1"});
-  add(PromoClasificador{.folio = "0003", .tipo_clasificador = "FM"});
-  add(PromoClasificador{.folio = "0004", .valor_clasificador = "L2"});
-  EXPECT_EQ(line_promotion().Ct_Folio, "0001");
-}
-
-TEST_F(GetPromocionClasificadorTest, QuantityTakesNoPart) {
-  add(PromoClasificador{.cantidad = "10"});
-  EXPECT_EQ(line_promotion(1), line_promotion(1000));
-  EXPECT_EQ(line_promotion(1).Ct_Cantidad, 10);
+  // The sale quantity takes no part.
+  EXPECT_EQ(line_promotion(1), (tCategoria{24, 3, 20, "0001"}));
+  EXPECT_EQ(line_promotion(1000), (tCategoria{24, 3, 20, "0001"}));
 }
 
 TEST_F(GetPromocionClasificadorTest, ScheduleOfTheRowIsTested) {
   add(PromoClasificador{.dias = "12345"});
   EXPECT_EQ(line_promotion(1, kSunday).Ct_Folio, "");
-  EXPECT_EQ(line_promotion(1, {2026, 12, 5, 9}).Ct_Folio, "");
   EXPECT_EQ(line_promotion(1, kMonday).Ct_Folio, "0001");
 }
 
 TEST_F(GetPromocionClasificadorTest, NullsReachTheHost) {
   add(PromoClasificador{.porcentaje = "NULL"});
-  const RuntimeError error = raised_by([&] { line_promotion(); });
-  EXPECT_EQ(error.number(), 94);
+  EXPECT_EQ(raised_by([&] { line_promotion(); }).number(), 94);
   EXPECT_EQ(promociones->get_Error(), "");
 }
 
@@ -101,8 +91,9 @@ TEST_F(GetPromocionClasificadorTest, NoRowInForceGivesNoRecordset) {
 TEST_F(GetPromocionClasificadorTest, InForceTakesEveryScopeAndWeekday) {
   add(PromoClasificador{.folio = "0001", .tipo = "CL", .valor = "OTRO"});
   add(PromoClasificador{.folio = "0003", .tipo = "SE", .valor = "SEGX"});
-  add(PromoClasificador{.folio = "0002", .dias = "12345"});
+  add(PromoClasificador{.folio = "0002", .cantidad = "5", .dias = "12345"});
   add(PromoClasificador{.folio = "0002", .cantidad = "50", .dias = "1"});
+  add(PromoClasificador{.folio = "0002", .cantidad = "9"});
   add(PromoClasificador{.folio = "0004", .sucursal = "S2"});
   add(PromoClasificador{.folio = "0005",
                         .hora_inicial = "1899-12-30 10:00:00"});
@@ -112,21 +103,10 @@ TEST_F(GetPromocionClasificadorTest, InForceTakesEveryScopeAndWeekday) {
   std::optional<Recordset> rows =
       promociones->Get_Promocion_Vigentes(kSunday, "C1", "S1", "LN");
   ASSERT_TRUE(rows);
-  // Open and on its first row: the highest folio, then the highest quantity.
-  EXPECT_EQ(rows->field("Pc_Folio").as_text(), "0003");
-  EXPECT_THAT(in_force(kSunday), ElementsAre("0003", "0002", "0002", "0001"));
-  EXPECT_THAT(in_force(kSunday, "FM"), ElementsAre("0007"));
-}
-
-TEST_F(GetPromocionClasificadorTest, InForceOrdersEqualFoliosByQuantity) {
-  add(PromoClasificador{.folio = "0002", .cantidad = "5", .porcentaje = "1"});
-  add(PromoClasificador{.folio = "0002", .cantidad = "50", .porcentaje = "2"});
-  std::optional<Recordset> rows =
-      promociones->Get_Promocion_Vigentes(kMonday, "C1", "S1", "LN");
-  ASSERT_TRUE(rows);
-  EXPECT_EQ(rows->field("Pc_Cantidad").as_number(), 50);
-  rows->move_next();
-  EXPECT_EQ(rows->field("Pc_Cantidad").as_number(), 5);
+  EXPECT_EQ(rows->field("Pc_Folio").as_text(), "0003");  // open, on row one
+  EXPECT_THAT(in_force(kSunday),
+              ElementsAre("0003:10", "0002:50", "0002:9", "0002:5", "0001:10"));
+  EXPECT_THAT(in_force(kSunday, "FM"), ElementsAre("0007:10"));
 }
 
 }  // namespace

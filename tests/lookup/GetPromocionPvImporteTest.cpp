@@ -100,47 +100,23 @@ TEST_F(GetPromocionPvImporteTest, LowerCaseCodesGiveOneTotal) {
   EXPECT_EQ(sale(), list_of({"0001", "0001", "0001", "0001"}));
 }
 
-TEST_F(GetPromocionPvImporteTest, OneRecordAndOneLinePerTimeEarned) {
-  add_sale_line("V2", "P1", "1250");
-  add(amount_promotion("0005", "500"));
-  EXPECT_EQ(sale("V2"), list_of({"0005", "0005"}));
-  EXPECT_EQ(promociones->get_Mensaje(), "T0005...\r\nT0005...");
-}
-
-TEST_F(GetPromocionPvImporteTest, LevelsUseTheAmountCodes) {
+TEST_F(GetPromocionPvImporteTest, LevelsUseTheAmountCodesNotTheProduct) {
   add_sale_line("V2", "P1", "100");
-  auto at = [](std::string folio, std::string code, std::string key) {
-    PromoPv row = amount_promotion(folio, "100");
-    row.aplicar = code;
-    row.aplicar_valor = key;
-    return row;
-  };
-  add(at("0001", "SG", "SEG1"));
-  add(at("0002", "RT", "RUT1"));
-  add(at("0003", "GC", "GRU1"));
-  add(at("0004", "CC", "CAD1"));
-  add(at("0005", "CL", "C1"));
-  add(at("0006", "CA", "CAD1"));
-  add(at("0007", "GR", "GRU1"));
-  add(at("0008", "RU", "RUT1"));
-  add(at("0009", "CL", "%"));
+  const struct {
+    std::string folio, code, key;
+  } rows[] = {
+      {"0001", "SG", "SEG1"}, {"0002", "RT", "RUT1"}, {"0003", "GC", "GRU1"},
+      {"0004", "CC", "CAD1"}, {"0005", "CL", "C1"},   {"0006", "CA", "CAD1"},
+      {"0007", "GR", "GRU1"}, {"0008", "RU", "RUT1"}, {"0009", "CL", "%"}};
+  for (const auto& r : rows) {
+    PromoPv row = amount_promotion(r.folio, "100");
+    row.aplicar = r.code;
+    row.aplicar_valor = r.key;
+    add(row);
+  }
+  add(amount_promotion("0010", "100", {"%", "%", "%", "%", "%", "%", "P9"}));
   EXPECT_EQ(sale("V2"),
-            list_of({"0009", "0005", "0004", "0003", "0002", "0001"}));
-}
-
-TEST_F(GetPromocionPvImporteTest, ProductLevelIsNotTested) {
-  add_sale_line("V2", "P1", "100");
-  add(amount_promotion("0001", "100", {"%", "%", "%", "%", "%", "%", "P9"}));
-  EXPECT_EQ(sale("V2"), list_of({"0001"}));
-}
-
-TEST_F(GetPromocionPvImporteTest, ScheduleUsesTheSaleDate) {
-  add_sale_line("V2", "P1", "100");
-  PromoPv row = amount_promotion("0001", "100");
-  row.dias = "12345";
-  add(row);
-  EXPECT_EQ(sale("V2", "C1", {2026, 12, 6}), "");
-  EXPECT_EQ(sale("V2", "C1", {2026, 12, 7}), list_of({"0001"}));
+            list_of({"0010", "0009", "0005", "0004", "0003", "0002", "0001"}));
 }
 
 TEST_F(GetPromocionPvImporteTest, NothingToSumIsNoFailure) {

@@ -17,6 +17,8 @@
 namespace promocionesQEX {
 namespace {
 
+using Lines = std::vector<tPromocion>;
+
 // Points LC_ALL at a locale for one test, and back.
 class ScopedLocale {
  public:
@@ -38,8 +40,7 @@ class ScopedLocale {
 
 // An installed locale whose decimal separator is ',' (es_MX writes '.').
 std::optional<std::string> comma_decimal_locale() {
-  for (const char* name :
-       {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "pt_BR.UTF-8"}) {
+  for (const char* name : {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
     locale_t loc = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(0));
     if (!loc) continue;
     const bool comma = std::string(nl_langinfo_l(RADIXCHAR, loc)) == ",";
@@ -49,8 +50,8 @@ std::optional<std::string> comma_decimal_locale() {
   return std::nullopt;
 }
 
-tPromocion goods(std::string product, std::string size, std::string colour,
-                 double quantity, std::string unit) {
+tPromocion G(std::string product, std::string size, std::string colour,
+             double quantity, std::string unit) {
   tPromocion p;
   p.Pr_Cve_Producto = std::move(product);
   p.Tl_Cve_Talla = std::move(size);
@@ -62,20 +63,15 @@ tPromocion goods(std::string product, std::string size, std::string colour,
 
 class PromotionCode : public ::testing::Test {
  protected:
-  // Puts a known text in Error through a refused encoding.
-  void set_error_to_unit_message() {
-    p_.Codifica_Promocion({goods("A1", "00", "00", 1, "")});
-    ASSERT_EQ(p_.get_Error(), "La unidad es incorrecta!!!");
-  }
-
-  // Runs `decode` and returns the error it raised (number, description).
-  std::pair<long, std::string> decode_error(const std::string& code) {
+  // The error `call` raises, as (number, description); (0, "") for none.
+  template <class Call>
+  std::pair<long, std::string> error_of(Call&& call) {
     try {
-      p_.Decodifica_Promocion(code);
+      call();
     } catch (const RuntimeError& e) {
       return {e.number(), e.description()};
     }
-    return {0, "no error"};
+    return {0, ""};
   }
 
   ScopedLocale c_locale_{"C.UTF-8"};
@@ -83,136 +79,90 @@ class PromotionCode : public ::testing::Test {
   Promociones p_;
 };
 
-// --- Encoding ----------------------------------------------------------------
-
-TEST_F(PromotionCode, EncodesFiveFieldsPerLineJoinedByCrLf) {
-  EXPECT_EQ(p_.Codifica_Promocion({goods("A1", "00", "00", 2, "PZA"),
-                                   goods("B7", "M", "RJ", 1.5, "KG")}),
-            "A1\t00\t00\t2\tPZA\r\nB7\tM\tRJ\t1.5\tKG");
+TEST_F(PromotionCode, EncodesFiveFieldsPerLineInTheGeneralNumberFormat) {
+  EXPECT_EQ(
+      p_.Codifica_Promocion(
+          {G("A1", "00", "00", 2, "PZA"), G("B7", "M", "RJ", 0.1 + 0.2, "KG"),
+           G("C", "0", "0", -3, "U"), G("D", "0", "0", 1e20, "U")}),
+      "A1\t00\t00\t2\tPZA\r\nB7\tM\tRJ\t0.3\tKG\r\nC\t0\t0\t-3\tU\r\n"
+      "D\t0\t0\t1E+20\tU");
   EXPECT_EQ(p_.get_Error(), "");
 }
 
-TEST_F(PromotionCode, WritesQuantitiesInTheGeneralNumberFormat) {
-  auto line = [&](double q) {
-    return p_.Codifica_Promocion({goods("A", "0", "0", q, "U")});
+TEST_F(PromotionCode, RefusalsWriteErrorAndStopAtTheFirstBadRecord) {
+  const tPromocion good = G("A1", "00", "00", 2, "PZA");
+  const struct {
+    Lines lines;
+    std::string error;
+  } cases[] = {
+      {{G("A1", "", "", 1, "")}, "La unidad es incorrecta!!!"},
+      {{G("A1", "", "", 1, "PZA")}, "La talla no puede ser vacía!!!"},
+      {{G("A1", "00", "", 1, "PZA")}, "El color no puede ser vacío!"},
+      {{good, G("B7", "", "RJ", 1, "KG"), G("C3", "L", "AZ", 1, "")},
+       "La talla no puede ser vacía!!!"},
   };
-  EXPECT_EQ(line(0.25), "A\t0\t0\t0.25\tU");
-  EXPECT_EQ(line(0), "A\t0\t0\t0\tU");
-  EXPECT_EQ(line(-3), "A\t0\t0\t-3\tU");
-  EXPECT_EQ(line(0.1 + 0.2), "A\t0\t0\t0.3\tU");
-  EXPECT_EQ(line(1234567.125), "A\t0\t0\t1234567.125\tU");
-  EXPECT_EQ(line(1e20), "A\t0\t0\t1E+20\tU");
-}
-
-TEST_F(PromotionCode, SkipsRecordsWithoutProductLeavingErrorAlone) {
-  set_error_to_unit_message();
-  EXPECT_EQ(p_.Codifica_Promocion({}), "");
-  EXPECT_EQ(p_.Codifica_Promocion({tPromocion{}, goods("", "", "", 3, "")}),
-            "");
-  EXPECT_EQ(p_.Codifica_Promocion(
-                {goods("", "", "", 1, ""), goods("A1", "00", "00", 2, "PZA")}),
-            "A1\t00\t00\t2\tPZA");
-  EXPECT_EQ(p_.get_Error(), "La unidad es incorrecta!!!");
-}
-
-TEST_F(PromotionCode, ChecksUnitThenSizeThenColour) {
-  EXPECT_EQ(p_.Codifica_Promocion({goods("A1", "", "", 1, "")}), "");
-  EXPECT_EQ(p_.get_Error(), "La unidad es incorrecta!!!");
-  EXPECT_EQ(p_.Codifica_Promocion({goods("A1", "", "", 1, "PZA")}), "");
-  EXPECT_EQ(p_.get_Error(), "La talla no puede ser vacía!!!");
-  EXPECT_EQ(p_.Codifica_Promocion({goods("A1", "00", "", 1, "PZA")}), "");
-  EXPECT_EQ(p_.get_Error(), "El color no puede ser vacío!");
-}
-
-TEST_F(PromotionCode, StopsAtTheFirstInvalidRecordReturningNothing) {
-  EXPECT_EQ(p_.Codifica_Promocion({goods("A1", "00", "00", 2, "PZA"),
-                                   goods("B7", "", "RJ", 1, "KG"),
-                                   goods("C3", "L", "AZ", 1, "")}),
-            "");
-  EXPECT_EQ(p_.get_Error(), "La talla no puede ser vacía!!!");
-}
-
-TEST_F(PromotionCode, SuccessDoesNotClearAnEarlierMessage) {
-  set_error_to_unit_message();
-  EXPECT_EQ(p_.Codifica_Promocion({goods("A1", "00", "00", 2, "PZA")}),
-            "A1\t00\t00\t2\tPZA");
-  EXPECT_EQ(p_.get_Error(), "La unidad es incorrecta!!!");
-}
-
-TEST_F(PromotionCode, RefusesTextFieldsHoldingASeparator) {
-  try {
-    p_.Codifica_Promocion(
-        {goods("A1", "00", "00", 1, "PZA"), goods("B\t7", "M", "RJ", 1, "KG")});
-    FAIL() << "a TAB inside a product should be refused";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), 5);
-    EXPECT_EQ(e.description(),
-              "Invalid procedure call or argument: oPromo(1).Pr_Cve_Producto "
-              "holds a TAB or CR LF");
+  for (const auto& c : cases) {
+    EXPECT_EQ(p_.Codifica_Promocion(c.lines), "");
+    EXPECT_EQ(p_.get_Error(), c.error);
   }
-  EXPECT_THROW(p_.Codifica_Promocion({goods("A1", "00", "00", 1, "P\r\nZA")}),
-               RuntimeError);
+  // Records without product are skipped; success leaves Error as it was.
+  EXPECT_EQ(p_.Codifica_Promocion({{}, G("", "", "", 3, ""), good}),
+            "A1\t00\t00\t2\tPZA");
+  EXPECT_EQ(p_.get_Error(), "La talla no puede ser vacía!!!");
+}
+
+TEST_F(PromotionCode, RefusesSeparatorsInsideFieldsAndTooManyRecords) {
+  EXPECT_EQ(error_of([&] {
+              p_.Codifica_Promocion({G("A1", "00", "00", 1, "PZA"),
+                                     G("B\t7", "M", "RJ", 1, "KG")});
+            }),
+            std::make_pair(5L, std::string("Invalid procedure call or "
+                                           "argument: oPromo(1).Pr_Cve_"
+                                           "Producto holds a TAB or CR LF")));
+  EXPECT_EQ(error_of([&] {
+              p_.Codifica_Promocion({G("A1", "00", "00", 1, "P\r\nZA")});
+            }).first,
+            5);
   // A lone CR or LF cannot end a line, so it travels as it stands.
-  EXPECT_EQ(p_.Codifica_Promocion({goods("A\n1", "00", "00", 1, "PZA\r")}),
+  EXPECT_EQ(p_.Codifica_Promocion({G("A\n1", "00", "00", 1, "PZA\r")}),
             "A\n1\t00\t00\t1\tPZA\r");
-  EXPECT_EQ(p_.get_Error(), "");
+  // A 16-bit index: 32768 records are walked, one more overflows.
+  EXPECT_EQ(p_.Codifica_Promocion(Lines(32768)), "");
+  EXPECT_EQ(error_of([&] { p_.Codifica_Promocion(Lines(32769)); }),
+            std::make_pair(6L, std::string("Overflow")));
 }
 
-TEST_F(PromotionCode, MoreRecordsThanASixteenBitIndexReachesOverflow) {
-  EXPECT_EQ(p_.Codifica_Promocion(std::vector<tPromocion>(32768)), "");
-  try {
-    p_.Codifica_Promocion(std::vector<tPromocion>(32769));
-    FAIL() << "expected an overflow";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), 6);
-    EXPECT_EQ(e.description(), "Overflow");
-  }
-}
-
-// --- Decoding ----------------------------------------------------------------
-
-TEST_F(PromotionCode, RoundTripKeepsTheFirstFiveFields) {
-  std::vector<tPromocion> in{goods("A1", "00", "00", 2, "PZA"),
-                             goods("B7", "M", "RJ", 1.5, "KG"),
-                             goods("C3", "XL", "AZ", 0.125, "LT")};
+TEST_F(PromotionCode, DecodingKeepsTheFirstFiveFields) {
+  Lines in{G("A1", "00", "00", 2, "PZA"), G("B7", "M", "RJ", 1.5, "KG")};
   in[0].Prm_Folio = "F1";
-  in[1].Prm_Comentario = "2x1";
-  const std::vector<tPromocion> out =
-      p_.Decodifica_Promocion(p_.Codifica_Promocion(in));
+  const Lines out = p_.Decodifica_Promocion(p_.Codifica_Promocion(in));
   in[0].Prm_Folio = "";
-  in[1].Prm_Comentario = "";
   EXPECT_EQ(out, in);
+  EXPECT_EQ(p_.Decodifica_Promocion(""), Lines(1));
+  EXPECT_EQ(p_.Decodifica_Promocion("A1\t00\t00\t 2 \tPZA\textra"),
+            (Lines{G("A1", "00", "00", 2, "PZA")}));
 }
 
-TEST_F(PromotionCode, EmptyCodeDecodesToOneEmptyRecord) {
-  EXPECT_EQ(p_.Decodifica_Promocion(""), std::vector<tPromocion>(1));
-}
-
-TEST_F(PromotionCode, FieldsPastTheFifthAreIgnored) {
-  EXPECT_EQ(p_.Decodifica_Promocion("A1\t00\t00\t 2 \tPZA\textra\tmore"),
-            std::vector<tPromocion>{goods("A1", "00", "00", 2, "PZA")});
-}
-
-TEST_F(PromotionCode, ShortLinesFailWithSubscriptOutOfRange) {
+TEST_F(PromotionCode, DecodingFailuresLeaveErrorAlone) {
+  p_.Codifica_Promocion({G("A1", "00", "00", 1, "")});
   const std::pair<long, std::string> subscript{9, "Subscript out of range"};
-  EXPECT_EQ(decode_error("A1\t00\t00\t2\tPZA\r\n"), subscript);
-  EXPECT_EQ(decode_error("A1\t00\t00\t2"), subscript);
-  EXPECT_EQ(decode_error("A1\t00\t00"), subscript);
-  EXPECT_EQ(decode_error("A1\t00\t00\t2\tPZA\r\n\r\nB7\tM\tRJ\t1\tKG"),
-            subscript);
-}
-
-TEST_F(PromotionCode, QuantityThatIsNotANumberFailsWithTypeMismatch) {
   const std::pair<long, std::string> mismatch{13, "Type mismatch"};
-  EXPECT_EQ(decode_error("A1\t00\t00\tdos\tPZA"), mismatch);
-  EXPECT_EQ(decode_error("A1\t00\t00\t\tPZA"), mismatch);
-  // The quantity is read before the unit is looked for.
-  EXPECT_EQ(decode_error("A1\t00\t00\tdos"), mismatch);
-}
-
-TEST_F(PromotionCode, FailedDecodingLeavesErrorAlone) {
-  set_error_to_unit_message();
-  EXPECT_THROW(p_.Decodifica_Promocion("A1"), RuntimeError);
+  const struct {
+    std::string code;
+    std::pair<long, std::string> error;
+  } cases[] = {
+      {"A1\t00\t00\t2\tPZA\r\n", subscript},
+      {"A1\t00\t00\t2", subscript},
+      {"A1\t00\t00\t2\tPZA\r\n\r\nB7\tM\tRJ\t1\tKG", subscript},
+      {"A1\t00\t00\tdos\tPZA", mismatch},
+      {"A1\t00\t00\t\tPZA", mismatch},
+      // The quantity is read before the unit is looked for.
+      {"A1\t00\t00\tdos", mismatch},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(error_of([&] { p_.Decodifica_Promocion(c.code); }), c.error)
+        << c.code;
+  }
   EXPECT_EQ(p_.get_Error(), "La unidad es incorrecta!!!");
 }
 
@@ -222,14 +172,11 @@ TEST_F(PromotionCode, RoundTripUnderACommaDecimalLocale) {
     GTEST_SKIP() << "no locale with ',' as decimal separator is installed; "
                     "scripts/setup.sh generates es_ES.UTF-8";
   ScopedLocale with_comma(comma->c_str());
-  const std::string code = p_.Codifica_Promocion(
-      {goods("A1", "00", "00", 1.5, "KG"), goods("B7", "M", "RJ", 2, "PZA")});
+  const Lines lines{G("A1", "00", "00", 1.5, "KG"),
+                    G("B7", "M", "RJ", 2, "PZA")};
+  const std::string code = p_.Codifica_Promocion(lines);
   EXPECT_EQ(code, "A1\t00\t00\t1,5\tKG\r\nB7\tM\tRJ\t2\tPZA");
-  EXPECT_EQ(p_.Decodifica_Promocion(code),
-            (std::vector<tPromocion>{goods("A1", "00", "00", 1.5, "KG"),
-                                     goods("B7", "M", "RJ", 2, "PZA")}));
-  EXPECT_EQ(p_.Decodifica_Promocion("A1\t00\t00\t0,25\tKG")[0].Pr_Cantidad,
-            0.25);
+  EXPECT_EQ(p_.Decodifica_Promocion(code), lines);
 }
 
 }  // namespace

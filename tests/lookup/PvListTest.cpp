@@ -16,97 +16,53 @@ const std::string kRecord123 =
 const PvRecord kFields123{"000123", "2x1", "", "", "", "", "0",           "0",
                           "0",      "",    "", "", "", "", "{REFERENCIA}"};
 
-// A record of 15 fields "f1" .. "f15", or of `count` fields.
+// A record of `count` fields "f1", "f2", ...
 std::string numbered_record(int count) {
   std::string text;
   for (int i = 1; i <= count; ++i) {
-    if (i > 1) text += "<@>";
-    text += "f" + std::to_string(i);
+    text += (i > 1 ? "<@>f" : "f") + std::to_string(i);
   }
   return text;
 }
 
-TEST(PvLookupRecord, IsFolioTextAndTheFixedTail) {
-  std::string list;
-  append_pv_lookup_record(list, "000123", "2x1");
-  EXPECT_EQ(list, kRecord123);
-  const std::vector<PvRecord> split = split_pv_list(list);
-  ASSERT_EQ(split.size(), 1u);
-  EXPECT_EQ(split[0], kFields123);
-}
-
-TEST(PvLookupRecord, OneRecordPerTimeEarnedJoinedToTheList) {
-  std::string list;
-  append_pv_lookup_record(list, "000123", "2x1", 3);
-  EXPECT_EQ(list, kRecord123 + "{|}" + kRecord123 + "{|}" + kRecord123);
-  append_pv_lookup_record(list, "", "", 1);
-  EXPECT_EQ(list, kRecord123 + "{|}" + kRecord123 + "{|}" + kRecord123 +
-                      "{|}<@><@><@><@><@><@>0<@>0<@>0<@><@><@><@><@><@>"
-                      "{REFERENCIA}");
-  EXPECT_EQ(split_pv_list(list).size(), 4u);
-}
-
-TEST(PvLookupRecord, NotEarnedAppendsNothing) {
+TEST(PvList, LookupRecordIsFolioTextAndTheFixedTailOncePerTimeEarned) {
   std::string list;
   append_pv_lookup_record(list, "000123", "2x1", 0);
   append_pv_lookup_record(list, "000123", "2x1", -1);
   EXPECT_EQ(list, "");
-  EXPECT_TRUE(split_pv_list(list).empty());
+  append_pv_lookup_record(list, "000123", "2x1", 2);
+  EXPECT_EQ(list, kRecord123 + "{|}" + kRecord123);
+  EXPECT_EQ(split_pv_list(list),
+            (std::vector<PvRecord>{kFields123, kFields123}));
 }
 
-TEST(PvLookupRecord, TextHoldingTheFieldSeparatorShiftsTheFields) {
-  std::string list;
-  append_pv_lookup_record(list, "7", "a<@>b");
-  const std::vector<PvRecord> split = split_pv_list(list);
-  ASSERT_EQ(split.size(), 1u);
-  EXPECT_EQ(split[0][kPvPpComentario], "a");
-  EXPECT_EQ(split[0][kPvPpdId], "b");
-  EXPECT_EQ(split[0][kPvPpCantidad], "");
-  EXPECT_EQ(split[0][kPvReferencia], "");  // the reference fell off the end
-}
-
-TEST(PvRecordWriting, FieldsInOrderFirstWithoutSeparator) {
+TEST(PvList, WrittenRecordKeepsItsFieldsInOrder) {
   PvRecord goods = kFields123;
   goods[kPvPpdId] = "15";
   goods[kPvPrCveProducto] = "TV32";
-  goods[kPvPpCantidad] = "1";
   goods[kPvSrCveSerie] = "S1,S2";
   goods[kPvReferencia] = "V-9";
   std::string list;
   append_pv_record(list, goods);
   append_pv_record(list, kFields123);
   EXPECT_EQ(list,
-            "000123<@>2x1<@>15<@>TV32<@><@><@>1<@>0<@>0<@>S1,S2<@><@><@><@><@>"
+            "000123<@>2x1<@>15<@>TV32<@><@><@>0<@>0<@>0<@>S1,S2<@><@><@><@><@>"
             "V-9{|}" +
                 kRecord123);
   EXPECT_EQ(split_pv_list(list), (std::vector<PvRecord>{goods, kFields123}));
 }
 
-TEST(PvListSplitting, EmptyPiecesAreSkipped) {
+TEST(PvList, SplittingSkipsEmptyPiecesAndShortRecordsAndCutsLongOnes) {
   const std::string a = numbered_record(15);
-  std::string b = kRecord123;
-  const std::vector<PvRecord> expected = split_pv_list(a + "{|}" + b);
-  ASSERT_EQ(expected.size(), 2u);
-  EXPECT_EQ(split_pv_list(a + "{|}{|}" + b), expected);
-  EXPECT_EQ(split_pv_list("{|}" + a + "{|}" + b + "{|}"), expected);
-  EXPECT_EQ(split_pv_list("{|}{|}{|}"), std::vector<PvRecord>{});
-  EXPECT_EQ(split_pv_list(""), std::vector<PvRecord>{});
-}
-
-TEST(PvListSplitting, ShortRecordsAreSkippedLongOnesCut) {
-  const std::vector<PvRecord> split =
-      split_pv_list(numbered_record(14) + "{|}" + numbered_record(16) + "{|}x");
-  ASSERT_EQ(split.size(), 1u);
-  EXPECT_EQ(split[0][0], "f1");
-  EXPECT_EQ(split[0][14], "f15");
-}
-
-TEST(PvListSplitting, SeparatorsMatchOnlyWhole) {
-  const std::vector<PvRecord> split =
-      split_pv_list(numbered_record(14) + "<@>{|x}<@{|}" + kRecord123);
-  ASSERT_EQ(split.size(), 2u);
-  EXPECT_EQ(split[0][14], "{|x}<@");
-  EXPECT_EQ(split[1], kFields123);
+  const std::vector<PvRecord> two = split_pv_list(a + "{|}" + kRecord123);
+  ASSERT_EQ(two.size(), 2u);
+  EXPECT_EQ(two[0][14], "f15");
+  EXPECT_EQ(two[1], kFields123);
+  EXPECT_EQ(split_pv_list(a + "{|}{|}" + kRecord123), two);
+  EXPECT_EQ(split_pv_list("{|}" + a + "{|}" + kRecord123 + "{|}"), two);
+  EXPECT_EQ(split_pv_list("{|}{|}"), std::vector<PvRecord>{});
+  EXPECT_EQ(split_pv_list(numbered_record(14) + "{|}" + numbered_record(16)),
+            split_pv_list(a));
 }
 
 }  // namespace
