@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TempDatabase.h"
 #include "companions/CommonServices.h"
 #include "companions/CompanionErrors.h"
@@ -36,32 +38,27 @@ class CommonServicesTest : public ::testing::Test {
   CommonServices servicios_;
 };
 
-TEST_F(CommonServicesTest, FechaSqlIsCompactDate) {
-  EXPECT_EQ(servicios_.Fecha_SQL(DateTime{2026, 1, 5, 23, 59, 58, 0}),
-            "20260105");
-}
-
-TEST_F(CommonServicesTest, DescriptionHonoursDeactivatedStatus) {
-  EXPECT_EQ(sucursal("01", "BA"), "Centro");
-  EXPECT_EQ(sucursal("02", "BA"), "");
-  EXPECT_EQ(sucursal("02", ""), "Norte");
-  EXPECT_EQ(sucursal("99", "BA"), "");
-}
-
-TEST_F(CommonServicesTest, DescriptionWithSecondKey) {
+TEST_F(CommonServicesTest,
+       DescriptionHonoursStatusSecondKeyAndQuotesLiterally) {
   auto almacen = [&](const std::string& al, const std::string& sc) {
     return servicios_.Get_Descripcion("Almacen", "Al_Cve_Almacen", al,
                                       "Al_Descripcion", 0, "Sc_Cve_Sucursal",
                                       sc, "BA");
   };
-  EXPECT_EQ(almacen("A1", "01"), "Bodega centro");
-  EXPECT_EQ(almacen("A2", "01"), "");  // exists only under branch 03
-}
-
-TEST_F(CommonServicesTest, DescriptionValuesAreMatchedLiterally) {
-  EXPECT_EQ(sucursal("O'B", "BA"), "Comilla");
-  EXPECT_EQ(sucursal("x' OR '1'='1", "BA"), "");
-  EXPECT_EQ(sucursal("01", "x' OR 'a'='a"), "Centro");
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {sucursal("01", "BA"), "Centro", "active"},
+      {sucursal("02", "BA"), "", "deactivated"},
+      {sucursal("02", ""), "Norte", "deactivated, no status asked"},
+      {sucursal("99", "BA"), "", "missing"},
+      {sucursal("O'B", "BA"), "Comilla", "quoted key"},
+      {sucursal("x' OR '1'='1", "BA"), "", "injected key"},
+      {sucursal("01", "x' OR 'a'='a"), "Centro", "injected status"},
+      {almacen("A1", "01"), "Bodega centro", "second key"},
+      {almacen("A2", "01"), "", "only under branch 03"},
+  };
+  for (const auto& [found, expected, label] : cases) {
+    EXPECT_EQ(found, expected) << label;
+  }
 }
 
 TEST_F(CommonServicesTest, DescriptionRefusesNamesThatAreNotIdentifiers) {
@@ -86,17 +83,6 @@ TEST_F(CommonServicesTest, DescriptionRefusesNamesThatAreNotIdentifiers) {
       RuntimeError);
   EXPECT_TRUE(recording_->statements().empty());
   EXPECT_EQ(sucursal("01", ""), "Centro");  // nothing was deleted
-}
-
-TEST_F(CommonServicesTest, DescriptionStatementText) {
-  servicios_.Get_Descripcion("Almacen", "Al_Cve_Almacen", "A'1",
-                             "Al_Descripcion", 0, "Sc_Cve_Sucursal", "01",
-                             "BA");
-  ASSERT_EQ(recording_->statements().size(), 1u);
-  EXPECT_EQ(recording_->statements()[0],
-            "SELECT Al_Descripcion FROM Almacen WHERE Al_Cve_Almacen = 'A''1'"
-            " AND Sc_Cve_Sucursal = '01' AND (Es_Cve_Estado IS NULL OR "
-            "Es_Cve_Estado <> 'BA')");
 }
 
 TEST_F(CommonServicesTest, StoredQueryOrClearErrorWhenMissing) {
@@ -126,23 +112,23 @@ TEST_F(CommonServicesTest, FolioStartsAtOnePaddedAndAdvancesPerBranch) {
   EXPECT_EQ(servicios_.Get_Folio("01", seq, 10, -1), Variant("0000000003"));
 }
 
-TEST_F(CommonServicesTest, FolioLongerThanLengthIsRefusedNotTruncated) {
+TEST_F(CommonServicesTest, FolioThatCannotBeGivenIsEmptyWithTheReason) {
   db_.exec(
       "INSERT INTO Folio_Consecutivo (Sc_Cve_Sucursal, Fc_Consecutivo, "
       "Fc_Siguiente) VALUES ('01', 'CORTO', 100)");
-  EXPECT_EQ(servicios_.Get_Folio("01", "CORTO", 2, -1), Variant(""));
-  EXPECT_NE(servicios_.Get_Ultimo_Error().find("100"), std::string::npos);
+  const std::tuple<const char*, int, const char*> refused[] = {
+      {"CORTO", 2, "100"},  // longer than its length: refused, not cut
+      {"SEQ", 0, "Longitud"},
+      {"SEQ", 31, "Longitud"},
+  };
+  for (const auto& [sequence, length, reason] : refused) {
+    EXPECT_EQ(servicios_.Get_Folio("01", sequence, length, -1), Variant(""));
+    EXPECT_NE(servicios_.Get_Ultimo_Error().find(reason), std::string::npos)
+        << sequence << " " << length;
+  }
+  // No number was taken by a refusal.
   EXPECT_EQ(servicios_.Get_Folio("01", "CORTO", 3, -1), Variant("101"));
-}
-
-TEST_F(CommonServicesTest, FolioWithBadLengthTakesNoNumber) {
-  EXPECT_EQ(servicios_.Get_Folio("01", "SEQ", 0, -1), Variant(""));
-  EXPECT_NE(servicios_.Get_Ultimo_Error().find("Longitud"), std::string::npos);
-  EXPECT_EQ(servicios_.Get_Folio("01", "SEQ", 31, -1), Variant(""));
   EXPECT_EQ(servicios_.Get_Folio("01", "SEQ", 3, -1), Variant("001"));
-}
-
-TEST_F(CommonServicesTest, FolioFailureKeepsTheDatabaseReason) {
   db_.exec("DROP TABLE Folio_Consecutivo");
   EXPECT_EQ(servicios_.Get_Folio("01", "SEQ", 10, -1), Variant(""));
   EXPECT_NE(servicios_.Get_Ultimo_Error().find("Folio_Consecutivo"),
@@ -150,6 +136,7 @@ TEST_F(CommonServicesTest, FolioFailureKeepsTheDatabaseReason) {
 }
 
 TEST_F(CommonServicesTest, RegisteringTheSameFolioTwiceIsRefused) {
+  const DateTime before = DateTime::now();
   EXPECT_TRUE(servicios_.Registra_Folio("PDG", "0000000001", "000001"));
   EXPECT_TRUE(servicios_.Registra_Folio("PDG", "0000000001", "000002"));
   EXPECT_EQ(servicios_.Get_Ultimo_Error(), "");
@@ -160,6 +147,12 @@ TEST_F(CommonServicesTest, RegisteringTheSameFolioTwiceIsRefused) {
   auto rs = db_.connection()->execute(
       "SELECT COUNT(*) AS n FROM Folio_Usado WHERE Fu_ID = '000001'");
   EXPECT_EQ(rs.field("n").as_number(), 1);
+  auto fecha = DateTime::parse(db_.connection()
+                                   ->execute("SELECT Fu_Fecha FROM Folio_Usado")
+                                   .field(std::size_t{0})
+                                   .as_text());
+  ASSERT_TRUE(fecha);
+  EXPECT_GE(*fecha, before);
 }
 
 TEST_F(CommonServicesTest, RegisteringEmptyFolioOrWithoutTableFails) {
@@ -169,17 +162,6 @@ TEST_F(CommonServicesTest, RegisteringEmptyFolioOrWithoutTableFails) {
   EXPECT_FALSE(servicios_.Registra_Folio("PDG", "0000000001", "000001"));
   EXPECT_NE(servicios_.Get_Ultimo_Error().find("Folio_Usado"),
             std::string::npos);
-}
-
-TEST_F(CommonServicesTest, RegisteredFolioCarriesTheDate) {
-  DateTime before = DateTime::now();
-  ASSERT_TRUE(servicios_.Registra_Folio("PDG", "F'1", "000001"));
-  auto rs = db_.connection()->execute(
-      "SELECT Fu_Fecha FROM Folio_Usado WHERE Fu_Folio = 'F''1'");
-  ASSERT_FALSE(rs.eof());
-  auto fecha = DateTime::parse(rs.field("Fu_Fecha").as_text());
-  ASSERT_TRUE(fecha);
-  EXPECT_GE(*fecha, before);
 }
 
 }  // namespace

@@ -69,9 +69,7 @@ TEST_F(ConfigurationTest, FileIsReadWhenEnvironmentIsEmpty) {
       "color = azul\n");
   EXPECT_EQ(configured_connection_text(), "odbc:DSN=Tienda;UID=caja");
   EXPECT_EQ(configured_user(), "CAJA01");
-}
-
-TEST_F(ConfigurationTest, UserFallsBackToLoginName) {
+  // Without a user anywhere, the login name.
   write_file("bd = /tmp/x.db\n");
   env_.set("USER", "maria");
   EXPECT_EQ(configured_user(), "maria");

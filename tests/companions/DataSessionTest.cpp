@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "ScopedEnvironment.h"
 #include "TempDatabase.h"
@@ -24,13 +25,21 @@ class DataSessionTest : public ::testing::Test {
   DataSession sesion_;
 };
 
-TEST_F(DataSessionTest, ConexionOpensTheConfiguredDatabaseOnce) {
+TEST_F(DataSessionTest, ConexionAndUserComeFromTheConfiguration) {
   db_.exec(
       "INSERT INTO Parametro (Pa_Nombre, Pa_Tipo, Pa_Valor) "
       "VALUES ('ORIGEN', 'T', 'configurada')");
+  db_.exec("INSERT INTO Usuario (Us_Cve_Usuario) VALUES ('CAJA02')");
+  db_.exec(
+      "INSERT INTO Usuario_Permiso (Us_Cve_Usuario, Tr_Cve_Transaccion, "
+      "Pe_Cve_Permiso) VALUES ('CAJA02', 'VEN', 'PROM02')");
   ScopedEnvironment env;
   env.set(kConnectionVariable, "sqlite:" + db_.path().string());
+  env.set(kUserVariable, "CAJA02");
   DataSession configured;
+  // The user, too, comes from the configuration.
+  EXPECT_TRUE(configured.Tiene_Permiso("VEN", "PROM02", "No disponible"));
+  EXPECT_FALSE(sesion_.Tiene_Permiso("VEN", "PROM02", "No disponible"));
   auto first = configured.Conexion();
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(configured.Conexion(), first);
@@ -51,55 +60,43 @@ TEST_F(DataSessionTest, ConexionWithoutConfigurationFailsClearly) {
   }
 }
 
-TEST_F(DataSessionTest, TextParametersAnswerTheStoredValueOrTheDefault) {
+TEST_F(DataSessionTest, ParametersAnswerTheStoredValueOrTheDefault) {
   db_.exec(
       "INSERT INTO Parametro (Pa_Nombre, Pa_Tipo, Pa_Valor) VALUES "
-      "('VEN_PROMOCION_IMPORTE_AGRUPADOR', 'T', 'CT,PR'), "
-      "('SIN_VALOR', 'T', NULL)");
-  EXPECT_EQ(sesion_.Get_Parametro("VEN_PROMOCION_IMPORTE_AGRUPADOR", 0, "T",
-                                  "CT,DP,MR,LN,FM,SF,PR"),
-            Variant("CT,PR"));
-  EXPECT_EQ(sesion_.Get_Parametro("NO_EXISTE", 0, "T", "omision"),
-            Variant("omision"));
-  EXPECT_EQ(sesion_.Get_Parametro("SIN_VALOR", 0, "T", "omision"),
-            Variant("omision"));
-}
-
-TEST_F(DataSessionTest, YesNoParametersAnswerMinusOneOrZero) {
-  db_.exec(
-      "INSERT INTO Parametro (Pa_Nombre, Pa_Tipo, Pa_Valor) VALUES "
-      "('SI_UNO', 'B', '1'), ('SI_S', 'B', 'S'), ('NO_CERO', 'B', '0'), "
-      "('RARO', 'B', 'quizas')");
-  EXPECT_EQ(sesion_.Get_Parametro("SI_UNO", 0, "B", "0"), Variant("-1"));
-  EXPECT_EQ(sesion_.Get_Parametro("SI_S", 0, "B", "0"), Variant("-1"));
-  EXPECT_EQ(sesion_.Get_Parametro("NO_CERO", 0, "B", "-1"), Variant("0"));
-  EXPECT_FALSE(sesion_.Get_Parametro("NO_EXISTE", 0, "B", "0").as_bool());
-  EXPECT_TRUE(sesion_.Get_Parametro("NO_EXISTE", 0, "B", "True").as_bool());
-  try {
-    sesion_.Get_Parametro("RARO", 0, "B", "0");
-    FAIL() << "'quizas' is not a yes/no value";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), RuntimeError::kTypeMismatch);
-    EXPECT_NE(e.description().find("RARO"), std::string::npos);
+      "('AGRUPADOR', 'T', 'CT,PR'), ('SIN_VALOR', 'T', NULL), "
+      "('A''B', 'T', 'con comilla'), ('SI_UNO', 'B', '1'), "
+      "('SI_S', 'B', 'S'), ('NO_CERO', 'B', '0'), ('RARO', 'B', 'quizas')");
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] =
+      {
+          {"AGRUPADOR", "T", "CT,DP", "CT,PR"},
+          {"NO_EXISTE", "T", "omision", "omision"},
+          {"SIN_VALOR", "T", "omision", "omision"},
+          {"A'B", "T", "", "con comilla"},
+          {"X' OR '1'='1", "T", "nada", "nada"},
+          {"SI_UNO", "B", "0", "-1"},
+          {"SI_S", "B", "0", "-1"},
+          {"NO_CERO", "B", "-1", "0"},
+          {"NO_EXISTE", "B", "0", "0"},
+          {"NO_EXISTE", "B", "True", "-1"},
+      };
+  for (const auto& [name, type, fallback, expected] : cases) {
+    EXPECT_EQ(sesion_.Get_Parametro(name, 0, type, fallback).as_text(),
+              expected)
+        << name << " " << fallback;
   }
-}
-
-TEST_F(DataSessionTest, UnknownParameterTypeIsRefused) {
-  try {
-    sesion_.Get_Parametro("X", 0, "N", "0");
-    FAIL();
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), kInvalidArgument);
+  const std::tuple<const char*, const char*, int, const char*> refused[] = {
+      {"RARO", "B", RuntimeError::kTypeMismatch, "RARO"},  // not a yes/no value
+      {"X", "N", kInvalidArgument, ""},                    // unknown type
+  };
+  for (const auto& [name, type, number, named] : refused) {
+    try {
+      sesion_.Get_Parametro(name, 0, type, "0");
+      ADD_FAILURE() << name;
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.number(), number);
+      EXPECT_NE(e.description().find(named), std::string::npos);
+    }
   }
-}
-
-TEST_F(DataSessionTest, ParameterNameWithQuoteIsMatchedLiterally) {
-  db_.exec(
-      "INSERT INTO Parametro (Pa_Nombre, Pa_Tipo, Pa_Valor) VALUES "
-      "('A''B', 'T', 'con comilla'), ('OTRO', 'T', 'otro')");
-  EXPECT_EQ(sesion_.Get_Parametro("A'B", 0, "T", ""), Variant("con comilla"));
-  EXPECT_EQ(sesion_.Get_Parametro("X' OR '1'='1", 0, "T", "nada"),
-            Variant("nada"));
 }
 
 TEST_F(DataSessionTest, PermissionNeedsTheRowAndAnActiveUser) {
@@ -119,21 +116,6 @@ TEST_F(DataSessionTest, PermissionNeedsTheRowAndAnActiveUser) {
   EXPECT_FALSE(baja.Tiene_Permiso("VEN", "PROM01", "No disponible"));
   DataSession desconocido(db_.connection(), "NADIE", &messages_);
   EXPECT_FALSE(desconocido.Tiene_Permiso("VEN", "PROM01", "No disponible"));
-}
-
-TEST_F(DataSessionTest, PermissionUserComesFromConfiguration) {
-  db_.exec(
-      "INSERT INTO Usuario (Us_Cve_Usuario, Us_Nombre) "
-      "VALUES ('CAJA02', 'Caja dos')");
-  db_.exec(
-      "INSERT INTO Usuario_Permiso (Us_Cve_Usuario, Tr_Cve_Transaccion, "
-      "Pe_Cve_Permiso) VALUES ('CAJA02', 'VEN', 'PROM02')");
-  ScopedEnvironment env;
-  env.set(kConnectionVariable, "sqlite:" + db_.path().string());
-  env.set(kUserVariable, "CAJA02");
-  DataSession configured;
-  EXPECT_TRUE(configured.Tiene_Permiso("VEN", "PROM02", "No disponible"));
-  EXPECT_FALSE(sesion_.Tiene_Permiso("VEN", "PROM02", "No disponible"));
 }
 
 TEST_F(DataSessionTest, MessageIsWrittenAsOneLine) {

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <latch>
 #include <string>
 #include <thread>
@@ -62,40 +61,9 @@ TEST(FolioConcurrency, ThreadsNeverShareANumber) {
   expect_one_to_n(all, threads * each);
 }
 
-// A child process: opens its connection, waits for the go byte, takes its
-// folios and writes them to `out` one per line, then ends without running
-// any of the parent's cleanup.
-[[noreturn]] void child(int go, int out, const std::string& path, int count) {
-  CommonServices servicios = services_on(path);
-  char byte;
-  int code = ::read(go, &byte, 1) == 1 ? 0 : 2;
-  if (code == 0) {
-    std::string text;
-    for (long folio : take_folios(servicios, count)) {
-      text += std::to_string(folio) + "\n";
-    }
-    if (::write(out, text.data(), text.size()) !=
-        static_cast<ssize_t>(text.size())) {
-      code = 3;
-    }
-  }
-  ::_exit(code);
-}
-
-std::vector<long> read_folios(int fd) {
-  std::string text;
-  char buffer[4096];
-  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) {
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
-  std::vector<long> folios;
-  for (std::size_t pos = 0, end;
-       (end = text.find('\n', pos)) != std::string::npos; pos = end + 1) {
-    folios.push_back(std::stol(text.substr(pos, end - pos)));
-  }
-  return folios;
-}
-
+// Each child opens its connection, waits for the go byte, takes its folios
+// and writes them to its pipe, then ends without running the parent's
+// cleanup. The parent releases all of them at once so their updates overlap.
 TEST(FolioConcurrency, ProcessesNeverShareANumber) {
   TempDatabase db;
   const int processes = 6, each = 60;
@@ -109,24 +77,26 @@ TEST(FolioConcurrency, ProcessesNeverShareANumber) {
     pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
-      ::close(go[1]);
-      ::close(out[0]);
-      child(go[0], out[1], db.path(), each);
+      CommonServices servicios = services_on(db.path());
+      char byte;
+      if (::read(go[0], &byte, 1) != 1) ::_exit(2);
+      auto folios = take_folios(servicios, each);
+      const auto size = static_cast<ssize_t>(folios.size() * sizeof(long));
+      ::_exit(::write(out[1], folios.data(), size) == size ? 0 : 3);
     }
     ::close(out[1]);
     pids.push_back(pid);
     outputs.push_back(out[0]);
   }
-  // Release every child at once so their updates overlap.
-  std::string bytes(processes, 'g');
-  ASSERT_EQ(::write(go[1], bytes.data(), bytes.size()),
-            static_cast<ssize_t>(processes));
+  ASSERT_EQ(::write(go[1], std::string(processes, 'g').data(), processes),
+            processes);
   std::vector<long> all;
   for (int fd : outputs) {
-    auto folios = read_folios(fd);
+    std::vector<long> folios(each + 1);
+    const auto size = ::read(fd, folios.data(), folios.size() * sizeof(long));
     ::close(fd);
-    EXPECT_EQ(folios.size(), static_cast<std::size_t>(each));
-    all.insert(all.end(), folios.begin(), folios.end());
+    EXPECT_EQ(size, static_cast<ssize_t>(each * sizeof(long)));
+    all.insert(all.end(), folios.begin(), folios.begin() + size / sizeof(long));
   }
   for (pid_t pid : pids) {
     int status = 0;

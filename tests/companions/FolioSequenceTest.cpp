@@ -33,30 +33,27 @@ const char* kTake =
     "deleted.Fc_Siguiente AS Fc_Folio WHERE Sc_Cve_Sucursal = 'S''1' AND "
     "Fc_Consecutivo = 'PDG'";
 
-TEST(FolioSequence, SqlServerTakesWithOutputOfTheOldValue) {
+TEST(FolioSequence, SqlServerTakesTheOldValueCreatingAMissingSequence) {
   ScriptedConnection connection;
   connection.answers = {41};
   EXPECT_EQ(next_folio(connection, "S'1", "PDG", true), 41);
   EXPECT_EQ(connection.texts, std::vector<std::string>{kTake});
-}
 
-TEST(FolioSequence, MissingSequenceIsCreatedUnderLockThenTaken) {
-  ScriptedConnection connection;
+  connection.texts.clear();
   connection.answers = {std::nullopt, 1};
   EXPECT_EQ(next_folio(connection, "S'1", "PDG", true), 1);
-  ASSERT_EQ(connection.texts.size(), 3u);
-  EXPECT_EQ(connection.texts[1],
-            "INSERT INTO Folio_Consecutivo (Sc_Cve_Sucursal, Fc_Consecutivo, "
-            "Fc_Siguiente) SELECT 'S''1', 'PDG', 1 WHERE NOT EXISTS (SELECT 1 "
-            "FROM Folio_Consecutivo WITH (UPDLOCK, HOLDLOCK) WHERE "
-            "Sc_Cve_Sucursal = 'S''1' AND Fc_Consecutivo = 'PDG')");
-  EXPECT_EQ(connection.texts[2], kTake);
-}
+  EXPECT_EQ(connection.texts,
+            (std::vector<std::string>{
+                kTake,
+                "INSERT INTO Folio_Consecutivo (Sc_Cve_Sucursal, "
+                "Fc_Consecutivo, Fc_Siguiente) SELECT 'S''1', 'PDG', 1 WHERE "
+                "NOT EXISTS (SELECT 1 FROM Folio_Consecutivo WITH (UPDLOCK, "
+                "HOLDLOCK) WHERE Sc_Cve_Sucursal = 'S''1' AND Fc_Consecutivo "
+                "= 'PDG')",
+                kTake}));
 
-TEST(FolioSequence, SequenceThatCannotBeCreatedFails) {
-  ScriptedConnection connection;
-  connection.answers = {std::nullopt, std::nullopt};
-  EXPECT_THROW(next_folio(connection, "01", "PDG", true), RuntimeError);
+  connection.answers = {std::nullopt, std::nullopt};  // cannot be created
+  EXPECT_THROW(next_folio(connection, "S'1", "PDG", true), RuntimeError);
 }
 
 TEST(FolioSequence, CounterThatIsNotWholeFails) {
