@@ -70,18 +70,5 @@ TEST(FolioSequence, CounterThatIsNotWholeFails) {
             "Sc_Cve_Sucursal = '01' AND Fc_Consecutivo = 'PDG'");
 }
 
-TEST(FolioSequence, PaddingNeverTruncates) {
-  EXPECT_EQ(padded_folio(42, 6), "000042");
-  EXPECT_EQ(padded_folio(999999, 6), "999999");
-  try {
-    padded_folio(1000000, 6);
-    FAIL();
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), RuntimeError::kOverflow);
-    EXPECT_EQ(e.description(), "El folio 1000000 no cabe en 6 dígitos");
-  }
-  EXPECT_THROW(padded_folio(-1, 6), RuntimeError);
-}
-
 }  // namespace
 }  // namespace promocionesQEX::companions
