@@ -15,12 +15,11 @@ const DateTime kSunday{2026, 12, 6, 9, 5, 7, 0};
 class GetPromocionClasificadorTest : public LookupTest {
  protected:
   GetPromocionClasificadorTest() {
-    add_customer("C1", "CAD1", "GRU1", "RUT1", "SEG1");
+    add_customer({"C1", "CAD1", "GRU1", "RUT1", "SEG1"});
   }
 
-  tCategoria line_promotion(double cantidad = 1,
-                            const DateTime& fecha = kMonday) {
-    return promociones->Get_Promocion_Clasificador(fecha, "C1", "S1", "L1",
+  tCategoria line_promotion(double cantidad = 1) {
+    return promociones->Get_Promocion_Clasificador(kMonday, "C1", "S1", "L1",
                                                    cantidad);
   }
 
@@ -69,14 +68,8 @@ TEST_F(GetPromocionClasificadorTest, BestRowOfTheFirstLevelWithOne) {
   EXPECT_EQ(line_promotion(1000), (tCategoria{24, 3, 20, "0001"}));
 }
 
-TEST_F(GetPromocionClasificadorTest, ScheduleOfTheRowIsTested) {
-  add(PromoClasificador{.dias = "12345"});
-  EXPECT_EQ(line_promotion(1, kSunday).Ct_Folio, "");
-  EXPECT_EQ(line_promotion(1, kMonday).Ct_Folio, "0001");
-}
-
 TEST_F(GetPromocionClasificadorTest, NullsReachTheHost) {
-  add(PromoClasificador{.porcentaje = "NULL"});
+  add(PromoClasificador{.porcentaje = kNull});
   EXPECT_EQ(raised_by([&] { line_promotion(); }).number(), 94);
   EXPECT_EQ(promociones->get_Error(), "");
 }

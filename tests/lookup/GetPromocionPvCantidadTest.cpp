@@ -23,7 +23,7 @@ std::string record(const std::string& folio, const std::string& comentario,
 class GetPromocionPvCantidadTest : public LookupTest {
  protected:
   GetPromocionPvCantidadTest() {
-    add_customer("C1", "CAD1", "GRU1", "RUT1", "SEG1");
+    add_customer({"C1", "CAD1", "GRU1", "RUT1", "SEG1"});
     add_product("P1", {"CT1", "DP1", "MR1", "LN1", "FM1", "SF1"});
     fakes.servicios->ahora = DateTime{2026, 12, 7, 11, 30, 0, 0};
   }
@@ -86,18 +86,6 @@ TEST_F(GetPromocionPvCantidadTest, LevelsAddUpCustomerFirstFolioDescending) {
   EXPECT_EQ(sale(1, kMonday, "C9"), "");
   EXPECT_EQ(statements().size(), 1u);
   EXPECT_EQ(promociones->get_Error(), "");
-}
-
-TEST_F(GetPromocionPvCantidadTest, EveryClassifierLevelMustFit) {
-  add(PromoPv{.folio = "0001",
-              .clasificador = {"CT1", "%", "%", "LN1", "%", "%", "P1"}});
-  add(PromoPv{.folio = "0002",
-              .clasificador = {"CT1", "%", "%", "LN2", "%", "%", "%"}});
-  add(PromoPv{.folio = "0003",
-              .clasificador = {"%", "%", "%", "%", "%", "%", "P2"}});
-  // Two fitting classifier rows still give the promotion once.
-  add_pv_classifier("0001", {"%", "%", "%", "%", "%", "%", "%"});
-  EXPECT_EQ(sale(1), record("0001", "Regalo"));
 }
 
 TEST_F(GetPromocionPvCantidadTest, HoursByTheClockDaysByTheSaleBothInclusive) {
@@ -178,7 +166,7 @@ TEST_F(GetPromocionPvCantidadTest, FailureKeepsEarlierLinesAndDropsRecords) {
 
 TEST_F(GetPromocionPvCantidadTest, NullKeysAndDatabaseErrorsAreCaught) {
   add_product("PN", {"CT1", "DP1", kNull, "LN1", "FM1", "SF1"});
-  add_customer("CN", kNull, "GRU1", "RUT1", "SEG1");
+  add_customer({"CN", kNull, "GRU1", "RUT1", "SEG1"});
   EXPECT_EQ(sale(1, kMonday, "C1", "PN"), "");
   EXPECT_EQ(promociones->get_Error(), kPrefix + "Invalid use of Null");
   EXPECT_EQ(sale(1, kMonday, "CN"), "");

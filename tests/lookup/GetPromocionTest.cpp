@@ -9,7 +9,7 @@ namespace {
 
 class GetPromocionTest : public LookupTest {
  protected:
-  GetPromocionTest() { add_customer("C1", "CAD1", "GRU1", "RUT1", "SEG1"); }
+  GetPromocionTest() { add_customer({"C1", "CAD1", "GRU1", "RUT1", "SEG1"}); }
 
   tPromocion sale(double cantidad = 7, const DateTime& fecha = kMonday,
                   const std::string& talla = "00",
@@ -75,20 +75,6 @@ TEST_F(GetPromocionTest, GreaterFolioWinsThenGreaterPromotionQuantity) {
   EXPECT_EQ(sale().Prm_Comentario, "b");
 }
 
-TEST_F(GetPromocionTest, RowsMatchProductUnitStateAndSizeColourBranch) {
-  add(Promo1x{.folio = "0009", .estado = "BA"});
-  add(Promo1x{.folio = "0008", .producto_venta = "P2"});
-  add(Promo1x{.folio = "0007", .unidad_venta = "CJA"});
-  add(Promo1x{.folio = "0004", .color_venta = "AZ"});
-  add(Promo1x{.folio = "0003", .sucursal = "S2"});
-  add(Promo1x{.folio = "0002", .talla_venta = "M"});
-  EXPECT_EQ(sale(7, kMonday, "L").Prm_Folio, "");
-  add(Promo1x{.folio = "0001", .talla_venta = "%"});
-  EXPECT_EQ(sale(7, kMonday, "M").Prm_Folio, "0002");
-  EXPECT_EQ(sale(7, kMonday, "L").Prm_Folio, "0001");
-  EXPECT_EQ(sale(7, kMonday, "L", "S2").Prm_Folio, "0003");
-}
-
 TEST_F(GetPromocionTest, WeekdaysCountFromMonday) {
   add(Promo1x{.folio = "0001", .dias = "15"});
   EXPECT_EQ(folio_at({2026, 12, 6, 9}), "");  // Sunday
@@ -136,7 +122,7 @@ TEST_F(GetPromocionTest, ApplicationsMustFitSixteenBitsAndDivideByNonZero) {
 }
 
 TEST_F(GetPromocionTest, NullsReachTheHost) {
-  add_customer("C2", "CAD1", "GRU1", kNull, "SEG1");
+  add_customer({"C2", "CAD1", "GRU1", kNull, "SEG1"});
   add(Promo1x{.comentario = kNull});
   const RuntimeError route = raised_by([&] {
     promociones->Get_Promocion(kMonday, "S1", "C2", "P1", "00", "00", 7, "PZA");

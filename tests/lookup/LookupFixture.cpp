@@ -1,18 +1,6 @@
 #include "LookupFixture.h"
 
 namespace promocionesQEX::testing {
-namespace {
-
-std::string joined(const std::vector<std::string>& values) {
-  std::string out;
-  for (const std::string& value : values) {
-    if (!out.empty()) out += ", ";
-    out += sql_literal(value);
-  }
-  return out;
-}
-
-}  // namespace
 
 std::string sql_literal(const std::string& text) {
   if (text == kNull) return "NULL";
@@ -30,14 +18,20 @@ LookupTest::LookupTest()
   promociones = std::make_unique<Promociones>();
 }
 
-void LookupTest::add_customer(const std::string& cliente,
-                              const std::string& cadena,
-                              const std::string& grupo, const std::string& ruta,
-                              const std::string& segmento) {
-  db.exec(
-      "INSERT INTO Cliente (Cl_Cve_Cliente, Cc_Cve_Cadena_Comercial, "
-      "Gc_Cve_Grupo_Comercial, Rt_Cve_Ruta, Sg_Cve_Segmento) VALUES (" +
-      joined({cliente, cadena, grupo, ruta, segmento}) + ")");
+void LookupTest::insert(const std::string& table, const std::string& columns,
+                        const std::vector<std::string>& values) {
+  std::string list;
+  for (const std::string& value : values) {
+    list += (list.empty() ? "" : ", ") + sql_literal(value);
+  }
+  db.exec("INSERT INTO " + table + " (" + columns + ") VALUES (" + list + ")");
+}
+
+void LookupTest::add_customer(const std::vector<std::string>& values) {
+  insert("Cliente",
+         "Cl_Cve_Cliente, Cc_Cve_Cadena_Comercial, Gc_Cve_Grupo_Comercial, "
+         "Rt_Cve_Ruta, Sg_Cve_Segmento",
+         values);
 }
 
 void LookupTest::add_product(const std::string& producto,
@@ -46,80 +40,71 @@ void LookupTest::add_product(const std::string& producto,
   std::vector<std::string> values{producto};
   values.insert(values.end(), clasificacion.begin(), clasificacion.end());
   values.push_back(estado);
-  db.exec(
-      "INSERT INTO Producto (Pr_Cve_Producto, Ct_Cve_Categoria, "
-      "Dp_Cve_Departamento, Mr_Cve_Marca, Ln_Cve_Linea, Fm_Cve_Familia, "
-      "Sf_Cve_SubFamilia, Es_Cve_Estado) VALUES (" +
-      joined(values) + ")");
+  insert("Producto",
+         "Pr_Cve_Producto, Ct_Cve_Categoria, Dp_Cve_Departamento, "
+         "Mr_Cve_Marca, Ln_Cve_Linea, Fm_Cve_Familia, Sf_Cve_SubFamilia, "
+         "Es_Cve_Estado",
+         values);
 }
 
 void LookupTest::add(const Promo1x& r) {
-  db.exec(
-      "INSERT INTO Promocion_1x (Prm_Folio, Prm_Tipo, Prm_Valor_Busqueda, "
-      "Prm_Sucursal, Prm_Producto_Venta, Prm_Unidad_Venta, Prm_Talla_Venta, "
-      "Prm_Color_Venta, Prm_Cantidad_Venta, Prm_Producto_Promocion, "
-      "Prm_Unidad_Promocion, Prm_Talla_Promocion, Prm_Color_Promocion, "
-      "Prm_Cantidad_Promocion, Prm_Comentario, Prm_Fecha_Inicial, "
-      "Prm_Fecha_Final, Prm_Hora_Inicial, Prm_Hora_Final, "
-      "Prm_Dias_Aplicacion, Es_Cve_Estado) VALUES (" +
-      joined({r.folio, r.tipo, r.valor, r.sucursal, r.producto_venta,
-              r.unidad_venta, r.talla_venta, r.color_venta}) +
-      ", " + r.cantidad_venta + ", " +
-      joined({r.producto_promocion, r.unidad_promocion, r.talla_promocion,
-              r.color_promocion}) +
-      ", " + r.cantidad_promocion + ", " +
-      joined({r.comentario, r.fecha_inicial, r.fecha_final, r.hora_inicial,
-              r.hora_final, r.dias, r.estado}) +
-      ")");
+  insert("Promocion_1x",
+         "Prm_Folio, Prm_Tipo, Prm_Valor_Busqueda, Prm_Sucursal, "
+         "Prm_Producto_Venta, Prm_Unidad_Venta, Prm_Talla_Venta, "
+         "Prm_Color_Venta, Prm_Cantidad_Venta, Prm_Producto_Promocion, "
+         "Prm_Unidad_Promocion, Prm_Talla_Promocion, Prm_Color_Promocion, "
+         "Prm_Cantidad_Promocion, Prm_Comentario, Prm_Fecha_Inicial, "
+         "Prm_Fecha_Final, Prm_Hora_Inicial, Prm_Hora_Final, "
+         "Prm_Dias_Aplicacion, Es_Cve_Estado",
+         {r.folio,
+          r.tipo,
+          r.valor,
+          r.sucursal,
+          r.producto_venta,
+          r.unidad_venta,
+          r.talla_venta,
+          r.color_venta,
+          r.cantidad_venta,
+          r.producto_promocion,
+          r.unidad_promocion,
+          r.talla_promocion,
+          r.color_promocion,
+          r.cantidad_promocion,
+          r.comentario,
+          r.fecha_inicial,
+          r.fecha_final,
+          r.hora_inicial,
+          r.hora_final,
+          r.dias,
+          r.estado});
 }
 
 void LookupTest::add(const PromoClasificador& r) {
-  db.exec(
-      "INSERT INTO Promocion_Clasificador (Pc_Folio, Pc_Tipo_Clasificador, "
-      "Pc_Valor_Clasificador, Pc_Tipo, Pc_Valor_Busqueda, Pc_Sucursal, "
-      "Pc_Cantidad, Pc_Cantidad_Promocion, Pc_Porcentaje_promocion, "
-      "Pc_Fecha_Inicial, Pc_Fecha_Final, Pc_Hora_Inicial, Pc_Hora_Final, "
-      "Pc_Dias_Aplicacion, Es_Cve_Estado) VALUES (" +
-      joined({r.folio, r.tipo_clasificador, r.valor_clasificador, r.tipo,
-              r.valor, r.sucursal}) +
-      ", " + r.cantidad + ", " + r.cantidad_promocion + ", " + r.porcentaje +
-      ", " +
-      joined({r.fecha_inicial, r.fecha_final, r.hora_inicial, r.hora_final,
-              r.dias, r.estado}) +
-      ")");
+  insert("Promocion_Clasificador",
+         "Pc_Folio, Pc_Tipo_Clasificador, Pc_Valor_Clasificador, Pc_Tipo, "
+         "Pc_Valor_Busqueda, Pc_Sucursal, Pc_Cantidad, Pc_Cantidad_Promocion, "
+         "Pc_Porcentaje_promocion, Pc_Fecha_Inicial, Pc_Fecha_Final, "
+         "Pc_Hora_Inicial, Pc_Hora_Final, Pc_Dias_Aplicacion, Es_Cve_Estado",
+         {r.folio, r.tipo_clasificador, r.valor_clasificador, r.tipo, r.valor,
+          r.sucursal, r.cantidad, r.cantidad_promocion, r.porcentaje,
+          r.fecha_inicial, r.fecha_final, r.hora_inicial, r.hora_final, r.dias,
+          r.estado});
 }
 
 void LookupTest::add(const PromoPv& r) {
-  db.exec(
-      "INSERT INTO Promocion_Pv (Pp_Folio, Pp_Comentario, Pp_Tipo, "
-      "Pp_Tipo_Valor, Pp_Aplicar, Pp_Aplicar_Valor, Pp_Sucursal, "
-      "Pp_Fecha_Inicial, Pp_Fecha_Final, Pp_Hora_Inicial, Pp_Hora_Final, "
-      "Pp_Dias_Aplicacion, Es_Cve_Estado) VALUES (" +
-      joined({r.folio, r.comentario, r.tipo}) + ", " + r.tipo_valor + ", " +
-      joined({r.aplicar, r.aplicar_valor, r.sucursal, r.fecha_inicial,
-              r.fecha_final, r.hora_inicial, r.hora_final, r.dias, r.estado}) +
-      ")");
-  add_pv_classifier(r.folio, r.clasificador);
-}
-
-void LookupTest::add_pv_classifier(
-    const std::string& folio, const std::vector<std::string>& clasificacion) {
-  std::vector<std::string> values{folio};
-  values.insert(values.end(), clasificacion.begin(), clasificacion.end());
-  db.exec(
-      "INSERT INTO Promocion_Pv_Clasificador (Pp_Folio, Ppc_Categoria, "
-      "Ppc_Departamento, Ppc_Marca, Ppc_Linea, Ppc_Familia, Ppc_SubFamilia, "
-      "Ppc_Producto) VALUES (" +
-      joined(values) + ")");
-}
-
-void LookupTest::add_sale_line(const std::string& ppv_id,
-                               const std::string& producto,
-                               const std::string& importe) {
-  db.exec(
-      "INSERT INTO Promocion_Pv_Venta (Ppv_ID, Ppv_Producto, Ppv_Importe) "
-      "VALUES (" +
-      joined({ppv_id, producto}) + ", " + importe + ")");
+  insert("Promocion_Pv",
+         "Pp_Folio, Pp_Comentario, Pp_Tipo, Pp_Tipo_Valor, Pp_Aplicar, "
+         "Pp_Aplicar_Valor, Pp_Sucursal, Pp_Fecha_Inicial, Pp_Fecha_Final, "
+         "Pp_Hora_Inicial, Pp_Hora_Final, Pp_Dias_Aplicacion, Es_Cve_Estado",
+         {r.folio, r.comentario, r.tipo, r.tipo_valor, r.aplicar,
+          r.aplicar_valor, r.sucursal, r.fecha_inicial, r.fecha_final,
+          r.hora_inicial, r.hora_final, r.dias, r.estado});
+  std::vector<std::string> values{r.folio};
+  values.insert(values.end(), r.clasificador.begin(), r.clasificador.end());
+  insert("Promocion_Pv_Clasificador",
+         "Pp_Folio, Ppc_Categoria, Ppc_Departamento, Ppc_Marca, Ppc_Linea, "
+         "Ppc_Familia, Ppc_SubFamilia, Ppc_Producto",
+         values);
 }
 
 void LookupTest::forget_calls() {

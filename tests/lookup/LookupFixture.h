@@ -81,9 +81,8 @@ struct PromoPv {
   std::vector<std::string> clasificador = {"%", "%", "%", "%", "%", "%", "%"};
 };
 
-// Text fields go in as 'text' with quotes doubled, or NULL for the marker
-// below; number fields (cantidad, tipo_valor, importe...) go in as SQL text,
-// so "NULL" stands for NULL there.
+// Values go in as 'text' with quotes doubled (number columns take them as
+// numbers), or NULL for the marker below.
 std::string sql_literal(const std::string& text);
 inline const std::string kNull = "\x01NULL";
 
@@ -91,10 +90,10 @@ class LookupTest : public ::testing::Test {
  protected:
   LookupTest();
 
+  void insert(const std::string& table, const std::string& columns,
+              const std::vector<std::string>& values);
   // Cliente row: key, chain, group, route, segment.
-  void add_customer(const std::string& cliente, const std::string& cadena,
-                    const std::string& grupo, const std::string& ruta,
-                    const std::string& segmento);
+  void add_customer(const std::vector<std::string>& values);
   // Producto row: key, the six classification keys, status.
   void add_product(const std::string& producto,
                    const std::vector<std::string>& clasificacion,
@@ -102,11 +101,10 @@ class LookupTest : public ::testing::Test {
   void add(const Promo1x& row);
   void add(const PromoClasificador& row);
   void add(const PromoPv& row);
-  // Another classifier row for a Pv promotion.
-  void add_pv_classifier(const std::string& folio,
-                         const std::vector<std::string>& clasificacion);
-  void add_sale_line(const std::string& ppv_id, const std::string& producto,
-                     const std::string& importe);
+  void add_sale_line(const std::vector<std::string>& id_product_amount) {
+    insert("Promocion_Pv_Venta", "Ppv_ID, Ppv_Producto, Ppv_Importe",
+           id_product_amount);
+  }
 
   std::vector<std::string> statements() const {
     return recording->statements();

@@ -1,7 +1,6 @@
 // The texts each lookup sends, to the character, as the recording
 // connection saw them. The customer, branch, product, line, classifier type,
 // sale and one scope key hold a single quote, which must arrive doubled.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "LookupFixture.h"
@@ -9,8 +8,6 @@
 
 namespace promocionesQEX::testing {
 namespace {
-
-using ::testing::ElementsAre;
 
 const std::string kScopeStatement =
     "SELECT "
@@ -118,6 +115,17 @@ std::string pv_tail(const std::string& code, const std::string& value) {
          "   Pp_Folio DESC ";
 }
 
+// `head`, then the statement `level` builds for each scope code in turn.
+template <class Level>
+std::vector<std::string> per_level(std::vector<std::string> head, Level level,
+                                   const std::vector<std::string>& codes) {
+  const std::string keys[] = {"O''Brien", "CAD1", "GRU1", "RUT1", "SE''G"};
+  for (size_t i = 0; i < codes.size(); ++i) {
+    head.push_back(level(codes[i], keys[i]));
+  }
+  return head;
+}
+
 const std::string kSumHead = "SELECT ";
 const std::string kSumFrom =
     "   SUM(Ppv_Importe) as Ppv_Importe "
@@ -128,17 +136,15 @@ const std::string kSumFrom =
 class StatementTextsTest : public LookupTest {
  protected:
   StatementTextsTest() {
-    add_customer("O'Brien", "CAD1", "GRU1", "RUT1", "SE'G");
+    add_customer({"O'Brien", "CAD1", "GRU1", "RUT1", "SE'G"});
     add_product("P'1", {"CT'1", "DP1", "MR1", "LN1", "FM1", "SF1"});
-    add_sale_line("V'1", "P'1", "100");
+    add_sale_line({"V'1", "P'1", "100"});
     fakes.servicios->ahora = DateTime{2026, 12, 5, 8, 4, 3, 0};
   }
 
   std::string sum_statement(const std::string& grouping) {
     forget_calls();
-    if (grouping != "(default)") {
-      fakes.sesion->parametros["VEN_PROMOCION_IMPORTE_AGRUPADOR"] = grouping;
-    }
+    fakes.sesion->parametros["VEN_PROMOCION_IMPORTE_AGRUPADOR"] = grouping;
     promociones->Get_Promocion_Pv_Importe(kMonday, "S'1", "O'Brien", "V'1");
     EXPECT_EQ(promociones->get_Error(), "");
     return statements().at(1);
@@ -148,12 +154,9 @@ class StatementTextsTest : public LookupTest {
 TEST_F(StatementTextsTest, QuantityPromotionTriesEveryLevelWithItsOwnTexts) {
   promociones->Get_Promocion(kMonday, "S'1", "O'Brien", "P'1", "M", "RJ", 2.5,
                              "PZA");
-  EXPECT_THAT(
-      statements(),
-      ElementsAre(kScopeStatement, "SET DATEFIRST 1",
-                  quantity_level("CL", "O''Brien"),
-                  quantity_level("CA", "CAD1"), quantity_level("GR", "GRU1"),
-                  quantity_level("RU", "RUT1"), quantity_level("SE", "SE''G")));
+  EXPECT_EQ(statements(),
+            per_level({kScopeStatement, "SET DATEFIRST 1"}, quantity_level,
+                      {"CL", "CA", "GR", "RU", "SE"}));
   // The last statement built stays in the module's text.
   EXPECT_EQ(publico().gsSQL, quantity_level("SE", "SE''G"));
 }
@@ -161,34 +164,31 @@ TEST_F(StatementTextsTest, QuantityPromotionTriesEveryLevelWithItsOwnTexts) {
 TEST_F(StatementTextsTest, ClassifierPromotionTriesEveryLevelWithItsOwnTexts) {
   promociones->Get_Promocion_Clasificador(kMonday, "O'Brien", "S'1", "L'1", 5);
 
-  EXPECT_THAT(statements(), ElementsAre(kScopeStatement, "SET DATEFIRST 1",
-                                        classifier_level("CL", "O''Brien"),
-                                        classifier_level("CA", "CAD1"),
-                                        classifier_level("GR", "GRU1"),
-                                        classifier_level("RU", "RUT1"),
-                                        classifier_level("SE", "SE''G")));
+  EXPECT_EQ(statements(),
+            per_level({kScopeStatement, "SET DATEFIRST 1"}, classifier_level,
+                      {"CL", "CA", "GR", "RU", "SE"}));
 }
 
 TEST_F(StatementTextsTest, PromotionsInForceSendOneStatementOnly) {
   EXPECT_FALSE(
       promociones->Get_Promocion_Vigentes(kMonday, "O'Brien", "S'1", "L'N"));
 
-  EXPECT_THAT(
-      statements(),
-      ElementsAre("SELECT "
-                  " * "
-                  "FROM "
-                  "   Promocion_Clasificador "
-                  "WHERE "
-                  "   Pc_Tipo_Clasificador = 'L''N' AND "
-                  "   '1899-12-30 09:05:07' between Pc_Hora_Inicial AND "
-                  "Pc_Hora_Final AND "
-                  "   '20261207' BETWEEN Pc_Fecha_Inicial AND Pc_Fecha_Final "
-                  "AND "
-                  "   (Pc_Sucursal = 'S''1' OR Pc_Sucursal = '%') AND "
-                  "   Es_Cve_Estado ='LI' "
-                  "ORDER BY "
-                  "   Pc_Folio DESC, Pc_Cantidad DESC"));
+  EXPECT_EQ(statements(),
+            std::vector<std::string>{
+                "SELECT "
+                " * "
+                "FROM "
+                "   Promocion_Clasificador "
+                "WHERE "
+                "   Pc_Tipo_Clasificador = 'L''N' AND "
+                "   '1899-12-30 09:05:07' between Pc_Hora_Inicial AND "
+                "Pc_Hora_Final AND "
+                "   '20261207' BETWEEN Pc_Fecha_Inicial AND Pc_Fecha_Final "
+                "AND "
+                "   (Pc_Sucursal = 'S''1' OR Pc_Sucursal = '%') AND "
+                "   Es_Cve_Estado ='LI' "
+                "ORDER BY "
+                "   Pc_Folio DESC, Pc_Cantidad DESC"});
 }
 
 TEST_F(StatementTextsTest, PvByQuantityReadsProductThenEveryLevel) {
@@ -198,25 +198,23 @@ TEST_F(StatementTextsTest, PvByQuantityReadsProductThenEveryLevel) {
       kPvHead + "   Pp.Pp_Tipo = '02' AND " +
       "   Pp.Pp_Tipo_Valor <= 2.5 AND " + kPvClassification +
       "   (Ppc.Ppc_Producto = 'P''1' OR Ppc.Ppc_Producto = '%') AND ";
-  EXPECT_THAT(
-      statements(),
-      ElementsAre(kScopeStatement,
-                  "SELECT Pr_Cve_Producto, "
-                  "   Ct_Cve_Categoria, "
-                  "   Dp_Cve_Departamento, "
-                  "   Mr_Cve_Marca, "
-                  "   Ln_Cve_Linea, "
-                  "   Fm_Cve_Familia, "
-                  "   Sf_Cve_SubFamilia, "
-                  "   Pr_Tipo_Producto "
-                  "FROM Producto "
-                  "WHERE Pr_Cve_Producto = 'P''1' AND "
-                  "   Es_Cve_Estado <> 'BA' ",
-                  "SET DATEFIRST 1", quantity_head + pv_tail("CL", "O''Brien"),
-                  quantity_head + pv_tail("CA", "CAD1"),
-                  quantity_head + pv_tail("GR", "GRU1"),
-                  quantity_head + pv_tail("RU", "RUT1"),
-                  quantity_head + pv_tail("SG", "SE''G")));
+  EXPECT_EQ(statements(), per_level({kScopeStatement,
+                                     "SELECT Pr_Cve_Producto, "
+                                     "   Ct_Cve_Categoria, "
+                                     "   Dp_Cve_Departamento, "
+                                     "   Mr_Cve_Marca, "
+                                     "   Ln_Cve_Linea, "
+                                     "   Fm_Cve_Familia, "
+                                     "   Sf_Cve_SubFamilia, "
+                                     "   Pr_Tipo_Producto "
+                                     "FROM Producto "
+                                     "WHERE Pr_Cve_Producto = 'P''1' AND "
+                                     "   Es_Cve_Estado <> 'BA' ",
+                                     "SET DATEFIRST 1"},
+                                    [&](auto code, auto key) {
+                                      return quantity_head + pv_tail(code, key);
+                                    },
+                                    {"CL", "CA", "GR", "RU", "SG"}));
 }
 
 TEST_F(StatementTextsTest, PvByAmountSumsTheSaleThenTestsEachGroup) {
@@ -225,62 +223,55 @@ TEST_F(StatementTextsTest, PvByAmountSumsTheSaleThenTestsEachGroup) {
   const std::string amount_head = kPvHead + "   Pp.Pp_Tipo = '01' AND " +
                                   "   Pp.Pp_Tipo_Valor <= 100 AND " +
                                   kPvClassification;
-  EXPECT_THAT(
+  EXPECT_EQ(
       statements(),
-      ElementsAre(kScopeStatement,
-                  kSumHead + "   " +
-                      " Ct_Cve_Categoria, "
-                      " Dp_Cve_Departamento, "
-                      " Mr_Cve_Marca, "
-                      " Ln_Cve_Linea, "
-                      " Fm_Cve_Familia, "
-                      " Sf_Cve_SubFamilia, "
-                      " Pr_Cve_Producto, " +
-                      kSumFrom + "GROUP BY " + "   " +
-                      " Ct_Cve_Categoria, Dp_Cve_Departamento, Mr_Cve_Marca, "
-                      "Ln_Cve_Linea, Fm_Cve_Familia, Sf_Cve_SubFamilia, "
-                      "Pr_Cve_Producto",
-                  "SET DATEFIRST 1", amount_head + pv_tail("CL", "O''Brien"),
-                  amount_head + pv_tail("CC", "CAD1"),
-                  amount_head + pv_tail("GC", "GRU1"),
-                  amount_head + pv_tail("RT", "RUT1"),
-                  amount_head + pv_tail("SG", "SE''G")));
+      per_level(
+          {kScopeStatement,
+           kSumHead + "   " +
+               " Ct_Cve_Categoria, "
+               " Dp_Cve_Departamento, "
+               " Mr_Cve_Marca, "
+               " Ln_Cve_Linea, "
+               " Fm_Cve_Familia, "
+               " Sf_Cve_SubFamilia, "
+               " Pr_Cve_Producto, " +
+               kSumFrom + "GROUP BY " + "   " +
+               " Ct_Cve_Categoria, Dp_Cve_Departamento, Mr_Cve_Marca, "
+               "Ln_Cve_Linea, Fm_Cve_Familia, Sf_Cve_SubFamilia, "
+               "Pr_Cve_Producto",
+           "SET DATEFIRST 1"},
+          [&](auto code, auto key) { return amount_head + pv_tail(code, key); },
+          {"CL", "CC", "GC", "RT", "SG"}));
   EXPECT_EQ(fakes.sesion->calls.front(),
             "Get_Parametro(VEN_PROMOCION_IMPORTE_AGRUPADOR|0|T|"
             "CT,DP,MR,LN,FM,SF,PR)");
 }
 
 TEST_F(StatementTextsTest, PvSumListsFollowTheGroupingParameter) {
-  EXPECT_EQ(sum_statement(""),
-            kSumHead + "   " +
-                "   Ct_Cve_Categoria, Dp_Cve_Departamento, Mr_Cve_Marca, "
-                "Ln_Cve_Linea, Fm_Cve_Familia, Sf_Cve_SubFamilia, "
-                "Pr_Cve_Producto, " +
-                kSumFrom + "GROUP BY " + "   " +
-                "   Ct_Cve_Categoria, Dp_Cve_Departamento, Mr_Cve_Marca, "
-                "Ln_Cve_Linea, Fm_Cve_Familia, Sf_Cve_SubFamilia, "
-                "Pr_Cve_Producto ");
-  EXPECT_EQ(sum_statement("CT"), kSumHead + "   " +
-                                     " Ct_Cve_Categoria, "
-                                     " '%' as Dp_Cve_Departamento, "
-                                     " '%' as Mr_Cve_Marca, "
-                                     " '%' as Ln_Cve_Linea, "
-                                     " '%' as Fm_Cve_Familia, "
-                                     " '%' as Sf_Cve_SubFamilia, "
-                                     " '%' as Pr_Cve_Producto, " +
-                                     kSumFrom + "GROUP BY " + "   " +
-                                     " Ct_Cve_Categoria");
-  // Codes are matched case-sensitively: none present, no GROUP BY.
-  EXPECT_EQ(sum_statement("ct,dp,mr,ln,fm,sf,pr"),
-            kSumHead + "   " +
-                " '%' as Ct_Cve_Categoria, "
-                " '%' as Dp_Cve_Departamento, "
-                " '%' as Mr_Cve_Marca, "
-                " '%' as Ln_Cve_Linea, "
-                " '%' as Fm_Cve_Familia, "
-                " '%' as Sf_Cve_SubFamilia, "
-                " '%' as Pr_Cve_Producto, " +
-                kSumFrom);
+  const std::string all =
+      "Ct_Cve_Categoria, Dp_Cve_Departamento, Mr_Cve_Marca, Ln_Cve_Linea, "
+      "Fm_Cve_Familia, Sf_Cve_SubFamilia, Pr_Cve_Producto";
+  const struct {
+    std::string grouping, columns, group_by;
+  } cases[] = {
+      {"", "   " + all + ", ", "GROUP BY       " + all + " "},
+      {"CT",
+       " Ct_Cve_Categoria,  '%' as Dp_Cve_Departamento,  '%' as Mr_Cve_Marca, "
+       " '%' as Ln_Cve_Linea,  '%' as Fm_Cve_Familia,  '%' as "
+       "Sf_Cve_SubFamilia,  '%' as Pr_Cve_Producto, ",
+       "GROUP BY     Ct_Cve_Categoria"},
+      // Codes are matched case-sensitively: none present, no GROUP BY.
+      {"ct,dp,mr,ln,fm,sf,pr",
+       " '%' as Ct_Cve_Categoria,  '%' as Dp_Cve_Departamento,  '%' as "
+       "Mr_Cve_Marca,  '%' as Ln_Cve_Linea,  '%' as Fm_Cve_Familia,  '%' as "
+       "Sf_Cve_SubFamilia,  '%' as Pr_Cve_Producto, ",
+       ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(sum_statement(c.grouping),
+              "SELECT    " + c.columns + kSumFrom + c.group_by)
+        << c.grouping;
+  }
 }
 
 }  // namespace
