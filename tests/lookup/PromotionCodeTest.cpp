@@ -50,8 +50,8 @@ std::optional<std::string> comma_decimal_locale() {
   return std::nullopt;
 }
 
-tPromocion G(std::string product, std::string size, std::string colour,
-             double quantity, std::string unit) {
+tPromocion goods(std::string product, std::string size, std::string colour,
+                 double quantity, std::string unit) {
   tPromocion p;
   p.Pr_Cve_Producto = std::move(product);
   p.Tl_Cve_Talla = std::move(size);
@@ -80,25 +80,25 @@ class PromotionCode : public ::testing::Test {
 };
 
 TEST_F(PromotionCode, EncodesFiveFieldsPerLineInTheGeneralNumberFormat) {
-  EXPECT_EQ(
-      p_.Codifica_Promocion(
-          {G("A1", "00", "00", 2, "PZA"), G("B7", "M", "RJ", 0.1 + 0.2, "KG"),
-           G("C", "0", "0", -3, "U"), G("D", "0", "0", 1e20, "U")}),
-      "A1\t00\t00\t2\tPZA\r\nB7\tM\tRJ\t0.3\tKG\r\nC\t0\t0\t-3\tU\r\n"
-      "D\t0\t0\t1E+20\tU");
+  EXPECT_EQ(p_.Codifica_Promocion({goods("A1", "00", "00", 2, "PZA"),
+                                   goods("B7", "M", "RJ", 0.1 + 0.2, "KG"),
+                                   goods("C", "0", "0", -3, "U"),
+                                   goods("D", "0", "0", 1e20, "U")}),
+            "A1\t00\t00\t2\tPZA\r\nB7\tM\tRJ\t0.3\tKG\r\nC\t0\t0\t-3\tU\r\n"
+            "D\t0\t0\t1E+20\tU");
   EXPECT_EQ(p_.get_Error(), "");
 }
 
 TEST_F(PromotionCode, RefusalsWriteErrorAndStopAtTheFirstBadRecord) {
-  const tPromocion good = G("A1", "00", "00", 2, "PZA");
+  const tPromocion good = goods("A1", "00", "00", 2, "PZA");
   const struct {
     Lines lines;
     std::string error;
   } cases[] = {
-      {{G("A1", "", "", 1, "")}, "La unidad es incorrecta!!!"},
-      {{G("A1", "", "", 1, "PZA")}, "La talla no puede ser vacía!!!"},
-      {{G("A1", "00", "", 1, "PZA")}, "El color no puede ser vacío!"},
-      {{good, G("B7", "", "RJ", 1, "KG"), G("C3", "L", "AZ", 1, "")},
+      {{goods("A1", "", "", 1, "")}, "La unidad es incorrecta!!!"},
+      {{goods("A1", "", "", 1, "PZA")}, "La talla no puede ser vacía!!!"},
+      {{goods("A1", "00", "", 1, "PZA")}, "El color no puede ser vacío!"},
+      {{good, goods("B7", "", "RJ", 1, "KG"), goods("C3", "L", "AZ", 1, "")},
        "La talla no puede ser vacía!!!"},
   };
   for (const auto& c : cases) {
@@ -106,21 +106,21 @@ TEST_F(PromotionCode, RefusalsWriteErrorAndStopAtTheFirstBadRecord) {
     EXPECT_EQ(p_.get_Error(), c.error);
   }
   // Records without product are skipped; success leaves Error as it was.
-  EXPECT_EQ(p_.Codifica_Promocion({{}, G("", "", "", 3, ""), good}),
+  EXPECT_EQ(p_.Codifica_Promocion({{}, goods("", "", "", 3, ""), good}),
             "A1\t00\t00\t2\tPZA");
   EXPECT_EQ(p_.get_Error(), "La talla no puede ser vacía!!!");
 }
 
 TEST_F(PromotionCode, RefusesSeparatorsInsideFieldsAndTooManyRecords) {
   EXPECT_EQ(error_of([&] {
-              p_.Codifica_Promocion({G("A1", "00", "00", 1, "PZA"),
-                                     G("B\t7", "M", "RJ", 1, "KG")});
+              p_.Codifica_Promocion({goods("A1", "00", "00", 1, "PZA"),
+                                     goods("B\t7", "M", "RJ", 1, "KG")});
             }),
             std::make_pair(5L, std::string("Invalid procedure call or "
                                            "argument: oPromo(1).Pr_Cve_"
                                            "Producto holds a TAB or CR LF")));
   // A lone CR or LF cannot end a line, so it travels as it stands.
-  EXPECT_EQ(p_.Codifica_Promocion({G("A\n1", "00", "00", 1, "PZA\r")}),
+  EXPECT_EQ(p_.Codifica_Promocion({goods("A\n1", "00", "00", 1, "PZA\r")}),
             "A\n1\t00\t00\t1\tPZA\r");
   // A 16-bit index: 32768 records are walked, one more overflows.
   EXPECT_EQ(p_.Codifica_Promocion(Lines(32768)), "");
@@ -129,18 +129,19 @@ TEST_F(PromotionCode, RefusesSeparatorsInsideFieldsAndTooManyRecords) {
 }
 
 TEST_F(PromotionCode, DecodingKeepsTheFirstFiveFields) {
-  Lines in{G("A1", "00", "00", 2, "PZA"), G("B7", "M", "RJ", 1.5, "KG")};
+  Lines in{goods("A1", "00", "00", 2, "PZA"),
+           goods("B7", "M", "RJ", 1.5, "KG")};
   in[0].Prm_Folio = "F1";
   const Lines out = p_.Decodifica_Promocion(p_.Codifica_Promocion(in));
   in[0].Prm_Folio = "";
   EXPECT_EQ(out, in);
   EXPECT_EQ(p_.Decodifica_Promocion(""), Lines(1));
   EXPECT_EQ(p_.Decodifica_Promocion("A1\t00\t00\t 2 \tPZA\textra"),
-            (Lines{G("A1", "00", "00", 2, "PZA")}));
+            (Lines{goods("A1", "00", "00", 2, "PZA")}));
 }
 
 TEST_F(PromotionCode, DecodingFailuresLeaveErrorAlone) {
-  p_.Codifica_Promocion({G("A1", "00", "00", 1, "")});
+  p_.Codifica_Promocion({goods("A1", "00", "00", 1, "")});
   const std::pair<long, std::string> subscript{9, "Subscript out of range"};
   const std::pair<long, std::string> mismatch{13, "Type mismatch"};
   const struct {
@@ -168,8 +169,8 @@ TEST_F(PromotionCode, RoundTripUnderACommaDecimalLocale) {
     GTEST_SKIP() << "no locale with ',' as decimal separator is installed; "
                     "scripts/setup.sh generates es_ES.UTF-8";
   ScopedLocale with_comma(comma->c_str());
-  const Lines lines{G("A1", "00", "00", 1.5, "KG"),
-                    G("B7", "M", "RJ", 2, "PZA")};
+  const Lines lines{goods("A1", "00", "00", 1.5, "KG"),
+                    goods("B7", "M", "RJ", 2, "PZA")};
   const std::string code = p_.Codifica_Promocion(lines);
   EXPECT_EQ(code, "A1\t00\t00\t1,5\tKG\r\nB7\tM\tRJ\t2\tPZA");
   EXPECT_EQ(p_.Decodifica_Promocion(code), lines);

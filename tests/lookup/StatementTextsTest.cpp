@@ -10,109 +10,68 @@ namespace promocionesQEX::testing {
 namespace {
 
 const std::string kScopeStatement =
-    "SELECT "
-    "   Cc_Cve_Cadena_Comercial, "
-    "   Sg_Cve_Segmento, "
-    "   Gc_Cve_Grupo_Comercial, "
-    "   Rt_Cve_Ruta "
-    "FROM Cliente "
-    "WHERE Cl_Cve_Cliente = 'O''Brien'";
+    "SELECT    Cc_Cve_Cadena_Comercial,    Sg_Cve_Segmento,    "
+    "Gc_Cve_Grupo_Comercial,    Rt_Cve_Ruta FROM Cliente WHERE Cl_Cve_Cliente "
+    "= 'O''Brien'";
 
 std::string quantity_level(const std::string& code, const std::string& value) {
   return "SELECT "
-         " * "
-         "FROM "
-         "   Promocion_1x "
-         "WHERE "
-         "   Prm_Producto_Venta = 'P''1' AND "
-         "   Prm_Unidad_Venta = 'PZA' AND "
-         "   Prm_Cantidad_Venta <= 2.5 AND "
-         "   '1899-12-30 09:05:07' between Prm_Hora_Inicial AND "
-         "Prm_Hora_Final AND "
-         "   PATINDEX ('%' + rtrim(ltrim(str(datepart(weekday,'20261207')))) "
-         "+ '%', Prm_Dias_Aplicacion ) > 0 and "
-         "   (Prm_Talla_Venta = 'M' OR Prm_Talla_Venta = '%') AND "
-         "   (Prm_Color_Venta = 'RJ' OR Prm_Color_Venta = '%') AND "
-         "   (Prm_Sucursal = 'S''1' OR Prm_Sucursal = '%') AND "
-         "   Prm_Tipo = '" +
-         code +
-         "' AND "
-         "   Prm_Valor_Busqueda = '" +
-         value +
-         "' AND "
-         "   '20261207' BETWEEN Prm_Fecha_Inicial AND Prm_Fecha_Final AND "
-         "   Es_Cve_Estado ='LI' "
-         "ORDER BY "
-         "   Prm_Folio DESC, Prm_Cantidad_Promocion DESC";
+         " * FROM    Promocion_1x WHERE    Prm_Producto_Venta = 'P''1' AND    "
+         "Prm_Unidad_Venta = 'PZA' AND    Prm_Cantidad_Venta <= 2.5 AND    "
+         "'1899-12-30 09:05:07' between Prm_Hora_Inicial AND Prm_Hora_Final "
+         "AND    PATINDEX ('%' + "
+         "rtrim(ltrim(str(datepart(weekday,'20261207')))) + '%', "
+         "Prm_Dias_Aplicacion ) > 0 and    (Prm_Talla_Venta = 'M' OR "
+         "Prm_Talla_Venta = '%') AND    (Prm_Color_Venta = 'RJ' OR "
+         "Prm_Color_Venta = '%') AND    (Prm_Sucursal = 'S''1' OR Prm_Sucursal "
+         "= '%') AND    Prm_Tipo = '" +
+         code + "' AND    Prm_Valor_Busqueda = '" + value +
+         "' AND    '20261207' BETWEEN Prm_Fecha_Inicial AND Prm_Fecha_Final "
+         "AND    Es_Cve_Estado ='LI' ORDER BY    Prm_Folio DESC, "
+         "Prm_Cantidad_Promocion DESC";
 }
 
 std::string classifier_level(const std::string& code,
                              const std::string& value) {
   return "SELECT "
-         " * "
-         "FROM "
-         "   Promocion_Clasificador "
-         "WHERE "
-         "   Pc_Tipo_Clasificador = 'LN' AND "
-         "   Pc_Valor_Clasificador = 'L''1' AND "
-         "   '1899-12-30 09:05:07' between Pc_Hora_Inicial AND Pc_Hora_Final "
-         "AND "
-         "   PATINDEX ('%' + rtrim(ltrim(str(datepart(weekday,'20261207')))) "
-         "+ '%', Pc_Dias_Aplicacion ) > 0 and "
-         "   (Pc_Sucursal = 'S''1' OR Pc_Sucursal = '%') AND "
-         "   Pc_Tipo = '" +
-         code +
-         "' AND "
-         "   Pc_Valor_Busqueda = '" +
-         value +
-         "' AND "
-         "   '20261207' BETWEEN Pc_Fecha_Inicial AND Pc_Fecha_Final AND "
-         "   Es_Cve_Estado ='LI' "
-         "ORDER BY "
-         "   Pc_Folio DESC, Pc_Cantidad DESC";
+         " * FROM    Promocion_Clasificador WHERE    Pc_Tipo_Clasificador = "
+         "'LN' AND    Pc_Valor_Clasificador = 'L''1' AND    '1899-12-30 "
+         "09:05:07' between Pc_Hora_Inicial AND Pc_Hora_Final AND    PATINDEX "
+         "('%' + rtrim(ltrim(str(datepart(weekday,'20261207')))) + '%', "
+         "Pc_Dias_Aplicacion ) > 0 and    (Pc_Sucursal = 'S''1' OR Pc_Sucursal "
+         "= '%') AND    Pc_Tipo = '" +
+         code + "' AND    Pc_Valor_Busqueda = '" + value +
+         "' AND    '20261207' BETWEEN Pc_Fecha_Inicial AND Pc_Fecha_Final "
+         "AND    Es_Cve_Estado ='LI' ORDER BY    Pc_Folio DESC, Pc_Cantidad "
+         "DESC";
 }
 
 const std::string kPvHead =
-    "SELECT "
-    "   Pp.Pp_Folio, "
-    "   Pp.Pp_Comentario, "
-    "   Pp.Pp_Tipo_Valor "
-    "FROM Promocion_Pv Pp "
-    "   INNER JOIN Promocion_Pv_Clasificador Ppc on Pp.Pp_Folio = "
-    "Ppc.Pp_Folio "
-    "WHERE ";
+    "SELECT    Pp.Pp_Folio,    Pp.Pp_Comentario,    Pp.Pp_Tipo_Valor FROM "
+    "Promocion_Pv Pp    INNER JOIN Promocion_Pv_Clasificador Ppc on "
+    "Pp.Pp_Folio = Ppc.Pp_Folio WHERE ";
 
 const std::string kPvClassification =
-    "   (Ppc.Ppc_Categoria = 'CT''1' OR Ppc.Ppc_Categoria = '%') AND "
-    "   (Ppc.Ppc_Departamento = 'DP1' OR Ppc.Ppc_Departamento = '%') AND "
-    "   (Ppc.Ppc_Marca = 'MR1' OR Ppc.Ppc_Marca = '%') AND "
-    "   (Ppc.Ppc_Linea = 'LN1' OR Ppc.Ppc_Linea = '%') AND "
-    "   (Ppc.Ppc_Familia = 'FM1' OR Ppc.Ppc_Familia = '%') AND "
-    "   (Ppc.Ppc_SubFamilia = 'SF1' OR Ppc.Ppc_SubFamilia = '%') AND ";
+    "   (Ppc.Ppc_Categoria = 'CT''1' OR Ppc.Ppc_Categoria = '%') AND    "
+    "(Ppc.Ppc_Departamento = 'DP1' OR Ppc.Ppc_Departamento = '%') AND    "
+    "(Ppc.Ppc_Marca = 'MR1' OR Ppc.Ppc_Marca = '%') AND    (Ppc.Ppc_Linea = "
+    "'LN1' OR Ppc.Ppc_Linea = '%') AND    (Ppc.Ppc_Familia = 'FM1' OR "
+    "Ppc.Ppc_Familia = '%') AND    (Ppc.Ppc_SubFamilia = 'SF1' OR "
+    "Ppc.Ppc_SubFamilia = '%') AND ";
 
 // The clock says 08:04:03 on another day: the time comes from it, without
 // leading zeros; the dates come from the sale's Fecha.
 std::string pv_tail(const std::string& code, const std::string& value) {
   return "   '1899-12-30 8:4:3.000' BETWEEN Pp.Pp_Hora_Inicial AND "
-         "Pp.Pp_Hora_Final AND "
-         "   PATINDEX ('%' + rtrim(ltrim(str(DATEPART(weekday,'20261207')))) "
-         "+ '%', Pp.Pp_Dias_Aplicacion ) > 0 AND "
-         "   (Pp.Pp_Sucursal = 'S''1' OR Pp.Pp_Sucursal = '%') AND "
-         "   Pp.Pp_Aplicar = '" +
-         code +
-         "' AND "
-         "   (Pp.Pp_Aplicar_Valor = '" +
-         value +
-         "' OR Pp.Pp_Aplicar_Valor = '%') AND "
-         "   '20261207' BETWEEN Pp.Pp_Fecha_Inicial AND Pp.Pp_Fecha_Final "
-         "AND "
-         "   Pp.Es_Cve_Estado ='LI' "
-         "GROUP BY "
-         "   Pp.Pp_Folio, "
-         "   Pp.Pp_Comentario, "
-         "   Pp.Pp_Tipo_Valor "
-         "ORDER BY "
-         "   Pp_Folio DESC ";
+         "Pp.Pp_Hora_Final AND    PATINDEX ('%' + "
+         "rtrim(ltrim(str(DATEPART(weekday,'20261207')))) + '%', "
+         "Pp.Pp_Dias_Aplicacion ) > 0 AND    (Pp.Pp_Sucursal = 'S''1' OR "
+         "Pp.Pp_Sucursal = '%') AND    Pp.Pp_Aplicar = '" +
+         code + "' AND    (Pp.Pp_Aplicar_Valor = '" + value +
+         "' OR Pp.Pp_Aplicar_Valor = '%') AND    '20261207' BETWEEN "
+         "Pp.Pp_Fecha_Inicial AND Pp.Pp_Fecha_Final AND    Pp.Es_Cve_Estado "
+         "='LI' GROUP BY    Pp.Pp_Folio,    Pp.Pp_Comentario,    "
+         "Pp.Pp_Tipo_Valor ORDER BY    Pp_Folio DESC ";
 }
 
 // `head`, then the statement `level` builds for each scope code in turn.
@@ -128,10 +87,9 @@ std::vector<std::string> per_level(std::vector<std::string> head, Level level,
 
 const std::string kSumHead = "SELECT ";
 const std::string kSumFrom =
-    "   SUM(Ppv_Importe) as Ppv_Importe "
-    "FROM Producto INNER JOIN Promocion_Pv_Venta ON "
-    "Promocion_Pv_Venta.Ppv_Producto = Producto.Pr_Cve_Producto "
-    "WHERE Promocion_Pv_Venta.Ppv_ID = 'V''1' ";
+    "   SUM(Ppv_Importe) as Ppv_Importe FROM Producto INNER JOIN "
+    "Promocion_Pv_Venta ON Promocion_Pv_Venta.Ppv_Producto = "
+    "Producto.Pr_Cve_Producto WHERE Promocion_Pv_Venta.Ppv_ID = 'V''1' ";
 
 class StatementTextsTest : public LookupTest {
  protected:
@@ -175,20 +133,13 @@ TEST_F(StatementTextsTest, PromotionsInForceSendOneStatementOnly) {
 
   EXPECT_EQ(statements(),
             std::vector<std::string>{
-                "SELECT "
-                " * "
-                "FROM "
-                "   Promocion_Clasificador "
-                "WHERE "
-                "   Pc_Tipo_Clasificador = 'L''N' AND "
-                "   '1899-12-30 09:05:07' between Pc_Hora_Inicial AND "
-                "Pc_Hora_Final AND "
-                "   '20261207' BETWEEN Pc_Fecha_Inicial AND Pc_Fecha_Final "
-                "AND "
-                "   (Pc_Sucursal = 'S''1' OR Pc_Sucursal = '%') AND "
-                "   Es_Cve_Estado ='LI' "
-                "ORDER BY "
-                "   Pc_Folio DESC, Pc_Cantidad DESC"});
+                "SELECT  * FROM    Promocion_Clasificador WHERE    "
+                "Pc_Tipo_Clasificador = 'L''N' AND    '1899-12-30 09:05:07' "
+                "between Pc_Hora_Inicial AND Pc_Hora_Final AND    '20261207' "
+                "BETWEEN Pc_Fecha_Inicial AND Pc_Fecha_Final AND    "
+                "(Pc_Sucursal = 'S''1' OR Pc_Sucursal = '%') AND    "
+                "Es_Cve_Estado ='LI' ORDER BY    Pc_Folio DESC, Pc_Cantidad "
+                "DESC"});
 }
 
 TEST_F(StatementTextsTest, PvByQuantityReadsProductThenEveryLevel) {
@@ -199,17 +150,13 @@ TEST_F(StatementTextsTest, PvByQuantityReadsProductThenEveryLevel) {
       "   Pp.Pp_Tipo_Valor <= 2.5 AND " + kPvClassification +
       "   (Ppc.Ppc_Producto = 'P''1' OR Ppc.Ppc_Producto = '%') AND ";
   EXPECT_EQ(statements(), per_level({kScopeStatement,
-                                     "SELECT Pr_Cve_Producto, "
-                                     "   Ct_Cve_Categoria, "
-                                     "   Dp_Cve_Departamento, "
-                                     "   Mr_Cve_Marca, "
-                                     "   Ln_Cve_Linea, "
-                                     "   Fm_Cve_Familia, "
-                                     "   Sf_Cve_SubFamilia, "
-                                     "   Pr_Tipo_Producto "
-                                     "FROM Producto "
-                                     "WHERE Pr_Cve_Producto = 'P''1' AND "
-                                     "   Es_Cve_Estado <> 'BA' ",
+                                     "SELECT Pr_Cve_Producto,    "
+                                     "Ct_Cve_Categoria,    "
+                                     "Dp_Cve_Departamento,    Mr_Cve_Marca,    "
+                                     "Ln_Cve_Linea,    Fm_Cve_Familia,    "
+                                     "Sf_Cve_SubFamilia,    Pr_Tipo_Producto "
+                                     "FROM Producto WHERE Pr_Cve_Producto = "
+                                     "'P''1' AND    Es_Cve_Estado <> 'BA' ",
                                      "SET DATEFIRST 1"},
                                     [&](auto code, auto key) {
                                       return quantity_head + pv_tail(code, key);
@@ -228,13 +175,9 @@ TEST_F(StatementTextsTest, PvByAmountSumsTheSaleThenTestsEachGroup) {
       per_level(
           {kScopeStatement,
            kSumHead + "   " +
-               " Ct_Cve_Categoria, "
-               " Dp_Cve_Departamento, "
-               " Mr_Cve_Marca, "
-               " Ln_Cve_Linea, "
-               " Fm_Cve_Familia, "
-               " Sf_Cve_SubFamilia, "
-               " Pr_Cve_Producto, " +
+               " Ct_Cve_Categoria,  Dp_Cve_Departamento,  Mr_Cve_Marca,  "
+               "Ln_Cve_Linea,  Fm_Cve_Familia,  Sf_Cve_SubFamilia,  "
+               "Pr_Cve_Producto, " +
                kSumFrom + "GROUP BY " + "   " +
                " Ct_Cve_Categoria, Dp_Cve_Departamento, Mr_Cve_Marca, "
                "Ln_Cve_Linea, Fm_Cve_Familia, Sf_Cve_SubFamilia, "
@@ -243,8 +186,8 @@ TEST_F(StatementTextsTest, PvByAmountSumsTheSaleThenTestsEachGroup) {
           [&](auto code, auto key) { return amount_head + pv_tail(code, key); },
           {"CL", "CC", "GC", "RT", "SG"}));
   EXPECT_EQ(fakes.sesion->calls.front(),
-            "Get_Parametro(VEN_PROMOCION_IMPORTE_AGRUPADOR|0|T|"
-            "CT,DP,MR,LN,FM,SF,PR)");
+            "Get_Parametro(VEN_PROMOCION_IMPORTE_AGRUPADOR|0|T|CT,DP,MR,LN,FM,"
+            "SF,PR)");
 }
 
 TEST_F(StatementTextsTest, PvSumListsFollowTheGroupingParameter) {
@@ -256,8 +199,8 @@ TEST_F(StatementTextsTest, PvSumListsFollowTheGroupingParameter) {
   } cases[] = {
       {"", "   " + all + ", ", "GROUP BY       " + all + " "},
       {"CT",
-       " Ct_Cve_Categoria,  '%' as Dp_Cve_Departamento,  '%' as Mr_Cve_Marca, "
-       " '%' as Ln_Cve_Linea,  '%' as Fm_Cve_Familia,  '%' as "
+       " Ct_Cve_Categoria,  '%' as Dp_Cve_Departamento,  '%' as Mr_Cve_Marca,  "
+       "'%' as Ln_Cve_Linea,  '%' as Fm_Cve_Familia,  '%' as "
        "Sf_Cve_SubFamilia,  '%' as Pr_Cve_Producto, ",
        "GROUP BY     Ct_Cve_Categoria"},
       // Codes are matched case-sensitively: none present, no GROUP BY.
