@@ -8,7 +8,7 @@
 #include "lookup/CustomerScope.h"
 #include "lookup/FieldText.h"
 #include "lookup/ProductClassification.h"
-#include "lookup/PvList.h"
+#include "promocionesQEX/PvList.h"
 #include "lookup/PvPromotionStatement.h"
 #include "lookup/StatementRunner.h"
 #include "promocionesQEX/Promociones.h"

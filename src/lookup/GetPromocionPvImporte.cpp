@@ -9,7 +9,7 @@
 #include "lookup/CustomerScope.h"
 #include "lookup/FieldText.h"
 #include "lookup/ProductClassification.h"
-#include "lookup/PvList.h"
+#include "promocionesQEX/PvList.h"
 #include "lookup/PvPromotionStatement.h"
 #include "lookup/PvSaleSum.h"
 #include "lookup/StatementRunner.h"

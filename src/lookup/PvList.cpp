@@ -1,4 +1,4 @@
-#include "lookup/PvList.h"
+#include "promocionesQEX/PvList.h"
 
 #include <algorithm>
 

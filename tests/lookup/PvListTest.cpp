@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "lookup/PvList.h"
+#include "promocionesQEX/PvList.h"
 
 namespace promocionesQEX {
 namespace {

@@ -7,6 +7,7 @@
 #include "Json.h"
 #include "Table.h"
 #include "promocionesQEX/Promociones.h"
+#include "promocionesQEX/PvList.h"
 #include "promocionesQEX/Variant.h"
 
 namespace promociones_cli {
@@ -56,20 +57,9 @@ void print_pv(std::ostream& out, const CommonOptions& common,
     return;
   }
   Table t{{"#", "Folio", "Promoción"}, {}};
-  std::size_t n = 0;
-  std::size_t start = 0;
-  while (!a.resultado.empty() && start <= a.resultado.size()) {
-    std::size_t end = a.resultado.find("{|}", start);
-    std::string record = a.resultado.substr(start, end - start);
-    std::size_t sep = record.find("<@>");
-    std::size_t sep2 = record.find("<@>", sep + 3);
-    t.rows.push_back({std::to_string(++n), record.substr(0, sep),
-                      sep == std::string::npos
-                          ? ""
-                          : record.substr(sep + 3, sep2 - sep - 3)});
-    if (end == std::string::npos) break;
-    start = end + 3;
-  }
+  for (const PvRecord& record : split_pv_list(a.resultado))
+    t.rows.push_back({std::to_string(t.rows.size() + 1), record[kPvPpFolio],
+                      record[kPvPpComentario]});
   out << "Promociones ganadas (un renglón por cada vez):\n";
   print_table(out, t);
   if (!a.mensaje.empty()) out << "\nMensaje:\n" << a.mensaje << '\n';

@@ -1,8 +1,8 @@
 // The Pv promotion list string: records joined by "{|}", each of exactly 15
 // fields joined by "<@>". Nothing is quoted or escaped, so a field holding
 // either separator shifts or splits its record; the format cannot carry it.
-// The Pv lookups append records; the Pv capture splits a list into records
-// and writes its result back with the same functions.
+// The Pv lookups append records; hosts and the Pv capture split a list into
+// records and write one back with the same functions.
 #pragma once
 
 #include <array>
