@@ -39,14 +39,9 @@ class GetPromocionClasificadorTest : public LookupTest {
   }
 };
 
-TEST_F(GetPromocionClasificadorTest, UnknownOrUnservedCustomerGetsZeros) {
-  add(PromoClasificador{.valor = "NOPE"});
-  EXPECT_EQ(
-      promociones->Get_Promocion_Clasificador(kMonday, "NOPE", "S1", "L1", 1),
-      tCategoria{});
-  EXPECT_EQ(statements().size(), 1u);
+TEST_F(GetPromocionClasificadorTest, UnservedCustomerGetsZeros) {
   EXPECT_EQ(line_promotion(), tCategoria{});
-  EXPECT_EQ(statements().size(), 8u);
+  EXPECT_EQ(statements().size(), 7u);
 }
 
 TEST_F(GetPromocionClasificadorTest, BestRowOfTheFirstLevelWithOne) {

@@ -2,6 +2,8 @@
 // what goods it gives.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "LookupFixture.h"
 
 namespace promocionesQEX::testing {
@@ -22,14 +24,36 @@ class GetPromocionTest : public LookupTest {
   }
 };
 
-TEST_F(GetPromocionTest, WithoutPromotionOnlyAKnownCustomerGetsSize00) {
-  add(Promo1x{.tipo = "CL", .valor = "NOPE"});
-  EXPECT_EQ(promociones->Get_Promocion(kMonday, "S1", "NOPE", "P1", "00", "00",
-                                       7, "PZA"),
-            tPromocion{});
-  EXPECT_EQ(statements().size(), 1u);
+// For a customer not in Cliente each lookup sends no statement after the
+// Cliente one and hands back its empty outcome.
+TEST_F(GetPromocionTest, CustomerNotInClienteSendsNoFurtherStatement) {
+  Promociones& p = *promociones;
+  const std::function<bool()> lookups[] = {
+      [&] {
+        return p.Get_Promocion(kMonday, "S1", "C9", "P1", "00", "00", 7,
+                               "PZA") == tPromocion{};
+      },
+      [&] {
+        return p.Get_Promocion_Clasificador(kMonday, "C9", "S1", "L1", 20) ==
+               tCategoria{};
+      },
+      [&] {
+        return p.Get_Promocion_Pv_Cantidad(kMonday, "S1", "C9", "P1", 5)
+            .empty();
+      },
+      [&] {
+        return p.Get_Promocion_Pv_Importe(kMonday, "S1", "C9", "V1").empty();
+      },
+  };
+  for (const auto& lookup : lookups) {
+    forget_calls();
+    EXPECT_TRUE(lookup());
+    EXPECT_EQ(statements().size(), 1u);
+    EXPECT_EQ(promociones->get_Error() + promociones->get_Mensaje(), "");
+  }
+}
 
-  forget_calls();
+TEST_F(GetPromocionTest, WithoutPromotionAKnownCustomerGetsSize00) {
   tPromocion sizes;
   sizes.Tl_Cve_Talla = sizes.Cl_Cve_Color = "00";
   EXPECT_EQ(sale(), sizes);

@@ -56,27 +56,14 @@ void LookupTest::add(const Promo1x& r) {
          "Prm_Cantidad_Promocion, Prm_Comentario, Prm_Fecha_Inicial, "
          "Prm_Fecha_Final, Prm_Hora_Inicial, Prm_Hora_Final, "
          "Prm_Dias_Aplicacion, Es_Cve_Estado",
-         {r.folio,
-          r.tipo,
-          r.valor,
-          r.sucursal,
-          r.producto_venta,
-          r.unidad_venta,
-          r.talla_venta,
-          r.color_venta,
-          r.cantidad_venta,
-          r.producto_promocion,
-          r.unidad_promocion,
-          r.talla_promocion,
-          r.color_promocion,
-          r.cantidad_promocion,
-          r.comentario,
-          r.fecha_inicial,
-          r.fecha_final,
-          r.hora_inicial,
-          r.hora_final,
-          r.dias,
+         // clang-format off
+         {r.folio, r.tipo, r.valor, r.sucursal, r.producto_venta,
+          r.unidad_venta, r.talla_venta, r.color_venta, r.cantidad_venta,
+          r.producto_promocion, r.unidad_promocion, r.talla_promocion,
+          r.color_promocion, r.cantidad_promocion, r.comentario,
+          r.fecha_inicial, r.fecha_final, r.hora_inicial, r.hora_final, r.dias,
           r.estado});
+  // clang-format on
 }
 
 void LookupTest::add(const PromoClasificador& r) {

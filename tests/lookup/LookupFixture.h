@@ -20,63 +20,42 @@ namespace promocionesQEX::testing {
 // A Promocion_1x row; the defaults apply to customer C1 at any branch, any
 // day and hour of 2026, for product P1 in unit PZA.
 struct Promo1x {
-  std::string folio = "0001";
-  std::string tipo = "CL";
-  std::string valor = "C1";
-  std::string sucursal = "%";
-  std::string producto_venta = "P1";
-  std::string unidad_venta = "PZA";
-  std::string talla_venta = "%";
-  std::string color_venta = "%";
-  std::string cantidad_venta = "3";
-  std::string producto_promocion = "G1";
-  std::string unidad_promocion = "PZA";
-  std::string talla_promocion = "00";
-  std::string color_promocion = "00";
-  std::string cantidad_promocion = "1";
-  std::string comentario = "3x1";
-  std::string fecha_inicial = "2026-01-01 00:00:00";
-  std::string fecha_final = "2026-12-31 00:00:00";
-  std::string hora_inicial = "1899-12-30 00:00:00";
-  std::string hora_final = "1899-12-30 23:59:59";
-  std::string dias = "1234567";
-  std::string estado = "LI";
+  std::string folio = "0001", tipo = "CL", valor = "C1", sucursal = "%";
+  std::string producto_venta = "P1", unidad_venta = "PZA", talla_venta = "%",
+              color_venta = "%", cantidad_venta = "3";
+  std::string producto_promocion = "G1", unidad_promocion = "PZA",
+              talla_promocion = "00", color_promocion = "00",
+              cantidad_promocion = "1", comentario = "3x1";
+  std::string fecha_inicial = "2026-01-01 00:00:00",
+              fecha_final = "2026-12-31 00:00:00",
+              hora_inicial = "1899-12-30 00:00:00",
+              hora_final = "1899-12-30 23:59:59", dias = "1234567",
+              estado = "LI";
 };
 
 // A Promocion_Clasificador row for line L1, same defaults.
 struct PromoClasificador {
-  std::string folio = "0001";
-  std::string tipo_clasificador = "LN";
-  std::string valor_clasificador = "L1";
-  std::string tipo = "CL";
-  std::string valor = "C1";
-  std::string sucursal = "%";
-  std::string cantidad = "10";
-  std::string cantidad_promocion = "2";
-  std::string porcentaje = "15";
-  std::string fecha_inicial = "2026-01-01 00:00:00";
-  std::string fecha_final = "2026-12-31 00:00:00";
-  std::string hora_inicial = "1899-12-30 00:00:00";
-  std::string hora_final = "1899-12-30 23:59:59";
-  std::string dias = "1234567";
-  std::string estado = "LI";
+  std::string folio = "0001", tipo_clasificador = "LN",
+              valor_clasificador = "L1", tipo = "CL", valor = "C1",
+              sucursal = "%", cantidad = "10", cantidad_promocion = "2",
+              porcentaje = "15";
+  std::string fecha_inicial = "2026-01-01 00:00:00",
+              fecha_final = "2026-12-31 00:00:00",
+              hora_inicial = "1899-12-30 00:00:00",
+              hora_final = "1899-12-30 23:59:59", dias = "1234567",
+              estado = "LI";
 };
 
 // A Promocion_Pv row with one classifier row of '%' everywhere.
 struct PromoPv {
-  std::string folio = "0001";
-  std::string comentario = "Regalo";
-  std::string tipo = "02";
-  std::string tipo_valor = "1";
-  std::string aplicar = "CL";
-  std::string aplicar_valor = "C1";
-  std::string sucursal = "%";
-  std::string fecha_inicial = "2026-01-01 00:00:00";
-  std::string fecha_final = "2026-12-31 00:00:00";
-  std::string hora_inicial = "1899-12-30 00:00:00";
-  std::string hora_final = "1899-12-30 23:59:59";
-  std::string dias = "1234567";
-  std::string estado = "LI";
+  std::string folio = "0001", comentario = "Regalo", tipo = "02",
+              tipo_valor = "1", aplicar = "CL", aplicar_valor = "C1",
+              sucursal = "%";
+  std::string fecha_inicial = "2026-01-01 00:00:00",
+              fecha_final = "2026-12-31 00:00:00",
+              hora_inicial = "1899-12-30 00:00:00",
+              hora_final = "1899-12-30 23:59:59", dias = "1234567",
+              estado = "LI";
   // Categoria, departamento, marca, linea, familia, subfamilia, producto.
   std::vector<std::string> clasificador = {"%", "%", "%", "%", "%", "%", "%"};
 };
