@@ -40,16 +40,6 @@ class ConfigurationTest : public ::testing::Test {
   ScopedEnvironment env_;
 };
 
-TEST_F(ConfigurationTest, FileLivesUnderXdgConfigHomeOrHomeConfig) {
-  EXPECT_EQ(configuration_file(),
-            dir_ / "promocionesQEX" / "promocionesQEX.conf");
-  env_.set("XDG_CONFIG_HOME", std::nullopt);
-  env_.set("HOME", "/home/cajero");
-  EXPECT_EQ(
-      configuration_file(),
-      fs::path("/home/cajero/.config/promocionesQEX/promocionesQEX.conf"));
-}
-
 TEST_F(ConfigurationTest, EnvironmentWinsOverFile) {
   write_file("bd = /var/tienda/archivo.db\nusuario = ARCHIVO\n");
   env_.set(kConnectionVariable, "sqlite:/var/tienda/entorno.db");

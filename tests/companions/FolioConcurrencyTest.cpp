@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <latch>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,65 +30,45 @@ std::vector<long> take_folios(CommonServices& servicios, int count) {
   return folios;
 }
 
-CommonServices services_on(const std::string& path) {
-  return CommonServices(open_connection("sqlite:" + path));
-}
-
-void expect_one_to_n(std::vector<long> folios, long n) {
-  std::sort(folios.begin(), folios.end());
-  ASSERT_EQ(folios.size(), static_cast<std::size_t>(n));
-  for (long i = 0; i < n; ++i) ASSERT_EQ(folios[i], i + 1) << "position " << i;
-}
-
-TEST(FolioConcurrency, ThreadsNeverShareANumber) {
+// `workers` threads or processes each open their connection, wait for their
+// go byte, then take `each` folios at once so their updates overlap. A
+// child process sends its folios back through a pipe and ends without the
+// parent's cleanup. Together they must hold 1..workers*each exactly once.
+void expect_each_number_once(bool processes, int workers, int each) {
   TempDatabase db;
-  const int threads = 8, each = 50;
-  std::vector<std::vector<long>> taken(threads);
-  std::vector<std::thread> workers;
-  // Every thread opens its connection first, then all start together.
-  std::latch ready(threads);
-  for (int t = 0; t < threads; ++t) {
-    workers.emplace_back([&, t] {
-      CommonServices servicios = services_on(db.path());
-      ready.arrive_and_wait();
-      taken[t] = take_folios(servicios, each);
-    });
-  }
-  for (auto& w : workers) w.join();
-  std::vector<long> all;
-  for (const auto& v : taken) all.insert(all.end(), v.begin(), v.end());
-  expect_one_to_n(all, threads * each);
-}
-
-// Each child opens its connection, waits for the go byte, takes its folios
-// and writes them to its pipe, then ends without running the parent's
-// cleanup. The parent releases all of them at once so their updates overlap.
-TEST(FolioConcurrency, ProcessesNeverShareANumber) {
-  TempDatabase db;
-  const int processes = 6, each = 60;
   int go[2];
   ASSERT_EQ(::pipe(go), 0);
-  std::vector<pid_t> pids;
+  auto worker = [&](int out) {
+    CommonServices servicios(open_connection("sqlite:" + db.path().string()));
+    char byte = 0;
+    if (::read(go[0], &byte, 1) != 1) ::_exit(2);
+    auto folios = take_folios(servicios, each);
+    const auto size = static_cast<ssize_t>(folios.size() * sizeof(long));
+    EXPECT_EQ(::write(out, folios.data(), size), size);
+  };
   std::vector<int> outputs;
-  for (int p = 0; p < processes; ++p) {
+  std::vector<pid_t> pids;
+  std::vector<std::thread> threads;
+  for (int w = 0; w < workers; ++w) {
     int out[2];
     ASSERT_EQ(::pipe(out), 0);
-    pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-      CommonServices servicios = services_on(db.path());
-      char byte;
-      if (::read(go[0], &byte, 1) != 1) ::_exit(2);
-      auto folios = take_folios(servicios, each);
-      const auto size = static_cast<ssize_t>(folios.size() * sizeof(long));
-      ::_exit(::write(out[1], folios.data(), size) == size ? 0 : 3);
+    outputs.push_back(out[0]);
+    if (!processes) {
+      threads.emplace_back([&, fd = out[1]] {
+        worker(fd);
+        ::close(fd);
+      });
+      continue;
+    }
+    pids.push_back(::fork());
+    ASSERT_GE(pids.back(), 0);
+    if (pids.back() == 0) {
+      worker(out[1]);
+      ::_exit(0);
     }
     ::close(out[1]);
-    pids.push_back(pid);
-    outputs.push_back(out[0]);
   }
-  ASSERT_EQ(::write(go[1], std::string(processes, 'g').data(), processes),
-            processes);
+  ASSERT_EQ(::write(go[1], std::string(workers, 'g').data(), workers), workers);
   std::vector<long> all;
   for (int fd : outputs) {
     std::vector<long> folios(each + 1);
@@ -98,6 +77,7 @@ TEST(FolioConcurrency, ProcessesNeverShareANumber) {
     EXPECT_EQ(size, static_cast<ssize_t>(each * sizeof(long)));
     all.insert(all.end(), folios.begin(), folios.begin() + size / sizeof(long));
   }
+  for (auto& t : threads) t.join();
   for (pid_t pid : pids) {
     int status = 0;
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
@@ -105,7 +85,19 @@ TEST(FolioConcurrency, ProcessesNeverShareANumber) {
   }
   ::close(go[0]);
   ::close(go[1]);
-  expect_one_to_n(all, processes * each);
+  std::sort(all.begin(), all.end());
+  ASSERT_EQ(all.size(), static_cast<std::size_t>(workers * each));
+  for (long i = 0; i < workers * each; ++i) {
+    ASSERT_EQ(all[i], i + 1) << "position " << i;
+  }
+}
+
+TEST(FolioConcurrency, ThreadsNeverShareANumber) {
+  expect_each_number_once(false, 8, 50);
+}
+
+TEST(FolioConcurrency, ProcessesNeverShareANumber) {
+  expect_each_number_once(true, 6, 60);
 }
 
 }  // namespace

@@ -11,33 +11,22 @@ namespace promocionesQEX::testing {
 
 class ScopedEnvironment {
  public:
-  ScopedEnvironment() = default;
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
   ~ScopedEnvironment() {
-    for (const auto& [name, value] : saved_) {
-      if (value) {
-        setenv(name.c_str(), value->c_str(), 1);
-      } else {
-        unsetenv(name.c_str());
-      }
-    }
+    for (const auto& [name, value] : saved_) apply(name, value);
   }
-
   // An empty optional unsets the variable.
   void set(const std::string& name, std::optional<std::string> value) {
-    if (!saved_.count(name)) {
-      const char* old = std::getenv(name.c_str());
+    if (const char* old = std::getenv(name.c_str()); !saved_.count(name)) {
       saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
     }
-    if (value) {
-      setenv(name.c_str(), value->c_str(), 1);
-    } else {
-      unsetenv(name.c_str());
-    }
+    apply(name, value);
   }
 
  private:
+  static void apply(const std::string& name,
+                    const std::optional<std::string>& value) {
+    value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+  }
   std::map<std::string, std::optional<std::string>> saved_;
 };
 

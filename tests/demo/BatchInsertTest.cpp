@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "demo/BatchInsert.h"
 #include "TempDatabase.h"
+#include "demo/BatchInsert.h"
 
 namespace promocionesQEX::demo {
 namespace {

@@ -28,15 +28,14 @@ Cliente: Cl_Cve_Cliente Cl_Descripcion Cc_Cve_Cadena_Comercial Sg_Cve_Segmento
 Producto: Pr_Cve_Producto Pr_Descripcion Ct_Cve_Categoria Dp_Cve_Departamento
   Mr_Cve_Marca Ln_Cve_Linea Fm_Cve_Familia Sf_Cve_SubFamilia Pr_Tipo_Producto
 Promocion_1x: Prm_Producto_Venta Prm_Unidad_Venta Prm_Talla_Venta
-  Prm_Color_Venta Prm_Cantidad_Venta Prm_Producto_Promocion
-  Prm_Unidad_Promocion Prm_Talla_Promocion Prm_Color_Promocion
-  Prm_Cantidad_Promocion Prm_Folio Prm_Comentario Prm_Tipo Prm_Valor_Busqueda
-  Prm_Sucursal Prm_Fecha_Inicial Prm_Fecha_Final Prm_Hora_Inicial
-  Prm_Hora_Final Prm_Dias_Aplicacion
+  Prm_Color_Venta Prm_Cantidad_Venta Prm_Producto_Promocion Prm_Unidad_Promocion
+  Prm_Talla_Promocion Prm_Color_Promocion Prm_Cantidad_Promocion Prm_Folio
+  Prm_Comentario Prm_Tipo Prm_Valor_Busqueda Prm_Sucursal Prm_Fecha_Inicial
+  Prm_Fecha_Final Prm_Hora_Inicial Prm_Hora_Final Prm_Dias_Aplicacion
 Promocion_Clasificador: Pc_Tipo_Clasificador Pc_Valor_Clasificador Pc_Cantidad
   Pc_Cantidad_Promocion Pc_Porcentaje_promocion Pc_Folio Pc_Tipo
-  Pc_Valor_Busqueda Pc_Sucursal Pc_Fecha_Inicial Pc_Fecha_Final
-  Pc_Hora_Inicial Pc_Hora_Final Pc_Dias_Aplicacion
+  Pc_Valor_Busqueda Pc_Sucursal Pc_Fecha_Inicial Pc_Fecha_Final Pc_Hora_Inicial
+  Pc_Hora_Final Pc_Dias_Aplicacion
 Promocion_Pv: Pp_Folio Pp_Comentario Pp_Tipo Pp_Tipo_Valor Pp_Hora_Inicial
   Pp_Hora_Final Pp_Dias_Aplicacion Pp_Sucursal Pp_Aplicar Pp_Aplicar_Valor
   Pp_Fecha_Inicial Pp_Fecha_Final
@@ -47,11 +46,9 @@ Promocion_Pv_Venta: Ppv_ID Ppv_Producto Ppv_Importe
 Existencia: Sc_Cve_Sucursal Al_Cve_Almacen Pr_Cve_Producto Tl_Cve_Talla
   Cl_Cve_Color Un_Cve_Unidad Ex_Existencia
 Existencia_Serie: Sc_Cve_Sucursal Al_Cve_Almacen Pr_Cve_Producto Sr_Cve_Serie
-Moneda: Mn_Cve_Moneda Mn_Descripcion
-Sucursal: Sc_Cve_Sucursal Sc_Descripcion
+Moneda: Mn_Cve_Moneda Mn_Descripcion Sucursal: Sc_Cve_Sucursal Sc_Descripcion
 Almacen: Sc_Cve_Sucursal Al_Cve_Almacen Al_Descripcion
-Vendedor: Vn_Cve_Vendedor Vn_Descripcion
-Unidad: Un_Cve_Unidad Un_Descripcion
+Vendedor: Vn_Cve_Vendedor Vn_Descripcion Unidad: Un_Cve_Unidad Un_Descripcion
 Promocion_Descuento_Global: Pdg_Folio Pdg_ID Pdg_Tabla Pdg_Condicion_Venta
   Sc_Cve_Sucursal Al_Cve_Almacen Cl_Cve_Cliente Vn_Cve_Vendedor Mn_Cve_Moneda
   Pdg_Tipo_Cambio Pr_Cve_Producto Tl_Cve_Talla Cl_Cve_Color Pdg_Cantidad
@@ -60,23 +57,16 @@ Promocion_Descuento_Global: Pdg_Folio Pdg_ID Pdg_Tabla Pdg_Condicion_Venta
   Pdg_Descuento_Importe Pdg_Precio_Descontado Pdg_Precio_Descontado_Importe
   Pdg_Impuesto_Factor Pdg_Impuesto_Importe Pdg_Precio_Neto
   Pdg_Precio_Neto_Importe Pdg_Ubicacion Pdg_Cuota_Fija
-Parametro: Pa_Nombre Pa_Tipo Pa_Valor
-Usuario: Us_Cve_Usuario Us_Nombre
+Parametro: Pa_Nombre Pa_Tipo Pa_Valor Usuario: Us_Cve_Usuario Us_Nombre
 Usuario_Permiso: Us_Cve_Usuario Tr_Cve_Transaccion Pe_Cve_Permiso
 Folio_Consecutivo: Sc_Cve_Sucursal Fc_Consecutivo
 Folio_Usado: Fc_Consecutivo Fu_Folio Fu_ID
-Consulta: Co_Nombre Co_Texto
-Categoria: Ct_Cve_Categoria
-Departamento: Dp_Cve_Departamento
-Marca: Mr_Cve_Marca
-Linea: Ln_Cve_Linea
-Familia: Fm_Cve_Familia
-SubFamilia: Sf_Cve_SubFamilia
-Talla: Tl_Cve_Talla
+Consulta: Co_Nombre Co_Texto Categoria: Ct_Cve_Categoria
+Departamento: Dp_Cve_Departamento Marca: Mr_Cve_Marca Linea: Ln_Cve_Linea
+Familia: Fm_Cve_Familia SubFamilia: Sf_Cve_SubFamilia Talla: Tl_Cve_Talla
 Color: Cl_Cve_Color
 Cadena_Comercial: Cc_Cve_Cadena_Comercial
-Grupo_Comercial: Gc_Cve_Grupo_Comercial
-Ruta: Rt_Cve_Ruta
+Grupo_Comercial: Gc_Cve_Grupo_Comercial Ruta: Rt_Cve_Ruta
 Segmento: Sg_Cve_Segmento
 )";
 
