@@ -69,13 +69,6 @@ TEST_F(GetPromocionClasificadorTest, NullsReachTheHost) {
   EXPECT_EQ(promociones->get_Error(), "");
 }
 
-TEST_F(GetPromocionClasificadorTest, NoRowInForceGivesNoRecordset) {
-  add(PromoClasificador{.estado = "BA"});
-  EXPECT_THAT(in_force(), ElementsAre("(none)"));
-  // No scope and no weekday: one statement, no DATEFIRST.
-  EXPECT_EQ(statements().size(), 1u);
-}
-
 TEST_F(GetPromocionClasificadorTest, InForceTakesEveryScopeAndWeekday) {
   add(PromoClasificador{.folio = "0001", .tipo = "CL", .valor = "OTRO"});
   add(PromoClasificador{.folio = "0003", .tipo = "SE", .valor = "SEGX"});
@@ -87,6 +80,7 @@ TEST_F(GetPromocionClasificadorTest, InForceTakesEveryScopeAndWeekday) {
                         .hora_inicial = "1899-12-30 10:00:00"});
   add(PromoClasificador{.folio = "0006", .fecha_final = "2026-12-05"});
   add(PromoClasificador{.folio = "0007", .tipo_clasificador = "FM"});
+  add(PromoClasificador{.folio = "0008", .estado = "BA"});
 
   std::optional<Recordset> rows =
       promociones->Get_Promocion_Vigentes(kSunday, "C1", "S1", "LN");
@@ -95,6 +89,9 @@ TEST_F(GetPromocionClasificadorTest, InForceTakesEveryScopeAndWeekday) {
   EXPECT_THAT(in_force(kSunday),
               ElementsAre("0003:10", "0002:50", "0002:9", "0002:5", "0001:10"));
   EXPECT_THAT(in_force(kSunday, "FM"), ElementsAre("0007:10"));
+  // No scope and no weekday: one statement each, no DATEFIRST.
+  EXPECT_EQ(statements().size(), 3u);
+  EXPECT_THAT(in_force(kSunday, "XX"), ElementsAre("(none)"));
 }
 
 }  // namespace
