@@ -1,5 +1,6 @@
 // The statement rewriter, input to output: what it turns into SQLite's
 // dialect, what it must leave alone, and what it refuses.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -80,7 +81,6 @@ TEST(TsqlRewriter, SetDatefirstBecomesASettingAndNoStatement) {
 
 TEST(TsqlRewriter, RefusesWithAClearError) {
   const RewriteCase cases[] = {
-      {"SELECT 1; SELECT 2", "more than one statement"},
       {"DELETE FROM t; /* x */ DELETE FROM u", "more than one statement"},
       {"SET NOCOUNT ON", "Only SET DATEFIRST n"},
       {"SET DATEFIRST 8", "between 1 and 7"},
@@ -101,19 +101,16 @@ TEST(TsqlRewriter, RefusesWithAClearError) {
       ADD_FAILURE() << "rewritten: " << c.input;
     } catch (const RuntimeError& e) {
       EXPECT_EQ(e.number(), 1) << c.input;
-      EXPECT_NE(e.description().find(c.expected), std::string::npos)
-          << c.input << ": " << e.description();
+      EXPECT_THAT(e.description(), ::testing::HasSubstr(c.expected)) << c.input;
     }
   }
 }
 
 TEST(TsqlLexer, KnowsKeywordsInAnyCaseAndNothingElse) {
-  EXPECT_EQ(keyword_of("SeLeCt"), Keyword::Select);
   EXPECT_EQ(keyword_of("DataLength"), Keyword::Datalength);  // the longest
-  EXPECT_EQ(keyword_of("by"), Keyword::By);                  // the shortest
+  EXPECT_EQ(keyword_of("bY"), Keyword::By);                  // the shortest
   EXPECT_EQ(keyword_of("asc"), Keyword::Asc);  // same initial and length
   EXPECT_EQ(keyword_of("avg"), Keyword::Avg);
-  EXPECT_EQ(keyword_of("Substring"), Keyword::Substring);
   // Bytes that differ from a letter only in bit 5 are not that letter.
   for (const char* word :
        {"Pp_Folio", "SELECTS", "SELEC", "_SELECT", "A", "\x01ND",
