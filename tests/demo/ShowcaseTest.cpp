@@ -112,6 +112,12 @@ std::string pv_sql(const SaleLine& s, const std::string& kind,
          "Pp.Es_Cve_Estado = 'LI' GROUP BY Pp.Pp_Folio ORDER BY 1 DESC";
 }
 
+// A sale group's six levels: category, department and line, the rest '%'.
+std::vector<std::string> sale_group(const char* ct, const char* dp,
+                                    const char* ln) {
+  return {ct, dp, "%", ln, "%", "%"};
+}
+
 // The sale's amounts summed by the grouping category, department and line.
 std::string pv_sum_sql(const std::string& sale_id) {
   return "SELECT Ln_Cve_Linea, SUM(Ppv_Importe) AS Ppv_Importe FROM Producto "
@@ -187,12 +193,9 @@ TEST_F(Showcase, LookupsFindTheHandPlacedRowsLevelByLevel) {
     classification.push_back(product.field(c).as_text());
   }
   classification.push_back(k_.product);
-  const std::vector<std::string> line01 = {"CT01", "DP01", "%",
-                                           "LN01", "%",    "%"};
-  const std::vector<std::string> line02 = {"CT01", "DP01", "%",
-                                           "LN02", "%",    "%"};
-  const std::vector<std::string> phones = {"CT03", "DP05", "%",
-                                           "LN09", "%",    "%"};
+  const auto line01 = sale_group("CT01", "DP01", "LN01");
+  const auto line02 = sale_group("CT01", "DP01", "LN02");
+  const auto phones = sale_group("CT03", "DP05", "LN09");
   const std::vector<std::string> quantity = {"CL", "CA", "GR", "RU", "SE"};
   const std::vector<std::string> pv_quantity = {"CL", "CA", "GR", "RU", "SG"};
   const std::vector<std::string> pv_amount = {"CL", "CC", "GC", "RT", "SG"};
@@ -313,8 +316,7 @@ TEST_F(Showcase, PickListQueryListsTheDetailsWithTheirStock) {
 // Each lookup's statement is answered by index searches, so its cost grows
 // with the logarithm of the promotion tables, not with their size.
 TEST_F(Showcase, QueryPlansSearchIndexesAndNeverScan) {
-  const std::vector<std::string> group = {"CT01", "DP01", "%",
-                                          "LN01", "%",    "%"};
+  const auto group = sale_group("CT01", "DP01", "LN01");
   const std::vector<std::string> levels = {"CT01", "DP01", "MR05",    "LN01",
                                            "FM01", "SF01", k_.product};
   const std::string pv_search =
