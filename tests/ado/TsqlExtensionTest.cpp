@@ -21,17 +21,15 @@ class TsqlExtension : public ::testing::Test {
 
   // The single value the query returns, as text, or the error it raises.
   std::string value(const std::string& sql) {
-    std::string text;
+    char** table = nullptr;
     char* error = nullptr;
-    sqlite3_exec(
-        db_, sql.c_str(),
-        [](void* out, int, char** values, char**) {
-          *static_cast<std::string*>(out) = values[0] ? values[0] : "NULL";
-          return 0;
-        },
-        &text, &error);
-    if (error) text = std::string("error: ") + error;
+    int rows = 0, columns = 0;
+    sqlite3_get_table(db_, sql.c_str(), &table, &rows, &columns, &error);
+    const std::string text = error      ? std::string("error: ") + error
+                             : table[1] ? table[1]
+                                        : "NULL";
     sqlite3_free(error);
+    sqlite3_free_table(table);
     return text;
   }
 
