@@ -354,9 +354,14 @@ CREATE TABLE Promocion_Descuento_Global (
   Pdg_Precio_Neto_Importe REAL,
   Pdg_Fecha_Alta TEXT COLLATE TSQLDATETIME NOT NULL
     DEFAULT (datetime('now', 'localtime')),
-  Es_Cve_Estado TEXT COLLATE TSQLCI NOT NULL DEFAULT 'LI',
-  PRIMARY KEY (Pdg_Folio, Pdg_ID)
+  Es_Cve_Estado TEXT COLLATE TSQLCI NOT NULL DEFAULT 'LI'
 );
+
+-- A folio and line are unique among live lines: a line deactivated with
+-- 'BA' gives its folio and ID back for a new document.
+CREATE UNIQUE INDEX UX_Promocion_Descuento_Global_Folio
+  ON Promocion_Descuento_Global (Pdg_Folio, Pdg_ID)
+  WHERE Es_Cve_Estado <> 'BA';
 
 -- Companion tables -------------------------------------------------------------
 
@@ -381,12 +386,12 @@ CREATE TABLE Usuario_Permiso (
   PRIMARY KEY (Us_Cve_Usuario, Tr_Cve_Transaccion, Pe_Cve_Permiso)
 );
 
--- Document number sequences per branch, and the numbers already used.
+-- Document number sequences, one counter per sequence for the whole
+-- database (every branch draws from it, so no two branches get the same
+-- folio), and the numbers already used.
 CREATE TABLE Folio_Consecutivo (
-  Sc_Cve_Sucursal TEXT COLLATE TSQLCI NOT NULL,
-  Fc_Consecutivo TEXT COLLATE TSQLCI NOT NULL,
-  Fc_Siguiente INTEGER NOT NULL DEFAULT 1,
-  PRIMARY KEY (Sc_Cve_Sucursal, Fc_Consecutivo)
+  Fc_Consecutivo TEXT COLLATE TSQLCI NOT NULL PRIMARY KEY,
+  Fc_Siguiente INTEGER NOT NULL DEFAULT 1
 );
 
 CREATE TABLE Folio_Usado (

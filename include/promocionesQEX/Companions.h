@@ -58,13 +58,15 @@ class clsServicios {
       const std::string& Valor_Clave, const std::string& Campo_Resultado,
       long Reservado, const std::string& Campo_Clave2,
       const std::string& Valor_Clave2, const std::string& Estado_Baja) = 0;
-  // The next number of the branch's sequence, zero-padded to Longitud and
-  // taken (advanced) when Incrementa is -1. "" when no number can be had.
+  // The next number of the sequence, zero-padded to Longitud and taken
+  // (advanced) when Incrementa is -1. "" when no number can be had. The
+  // default services keep one counter per sequence for the whole database,
+  // whatever the branch, so no two branches get the same folio.
   virtual Variant Get_Folio(const std::string& Sucursal,
                             const std::string& Consecutivo, long Longitud,
                             long Incrementa) = 0;
-  // Records the number as used; False (see Get_Ultimo_Error) when it was
-  // already recorded or cannot be recorded.
+  // Records the number as used; False (see Get_Ultimo_Error) when it cannot
+  // be recorded.
   virtual bool Registra_Folio(const std::string& Consecutivo,
                               const std::string& Folio,
                               const std::string& ID) = 0;

@@ -42,8 +42,9 @@ Variant CommonServices::Get_Folio(const std::string& Sucursal,
                                   long Incrementa) {
   try {
     check_folio_length(Longitud);
+    // The branch takes no part: see FolioSequence.h.
     long long number =
-        next_folio(*connection_.get(), Sucursal, Consecutivo, Incrementa == -1);
+        next_folio(*connection_.get(), Consecutivo, Incrementa == -1);
     return Variant(padded_folio(number, Longitud));
   } catch (const RuntimeError& e) {
     ultimo_error_ = "No se pudo obtener el folio del consecutivo " +

@@ -41,8 +41,10 @@ class CommonServices : public clsServicios {
   Variant Get_Folio(const std::string& Sucursal, const std::string& Consecutivo,
                     long Longitud, long Incrementa) override;
 
-  // False with the reason kept for Get_Ultimo_Error when the folio is empty,
-  // already recorded for that sequence and ID, or cannot be recorded.
+  // False with the reason kept for Get_Ultimo_Error when the folio is empty
+  // or cannot be recorded. A folio and ID recorded before stay recorded:
+  // True (the document table's key, not this register, refuses a live
+  // duplicate line).
   bool Registra_Folio(const std::string& Consecutivo, const std::string& Folio,
                       const std::string& ID) override;
 

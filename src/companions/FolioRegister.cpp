@@ -51,11 +51,11 @@ std::string register_folio(Connection& connection,
         .close();
     return "";
   } catch (const RuntimeError& e) {
-    // The key refuses a repeat; tell it apart from other failures by
-    // looking, so the reason does not depend on each engine's error number.
-    if (is_registered(connection, consecutivo, folio, id)) {
-      return "Ya está registrado " + describe(consecutivo, folio, id);
-    }
+    // The key refuses a repeat. A folio used again after its lines were
+    // deactivated ('BA') is still a used folio, so a repeat is recorded
+    // already, not a failure; tell it apart from other failures by looking,
+    // so the answer does not depend on each engine's error number.
+    if (is_registered(connection, consecutivo, folio, id)) return "";
     return "No se pudo registrar " + describe(consecutivo, folio, id) + ": " +
            e.description();
   }

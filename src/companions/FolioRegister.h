@@ -1,5 +1,4 @@
-// Used folios: Folio_Usado keeps every (sequence, folio, ID) recorded, its
-// key refusing the same one twice.
+// Used folios: Folio_Usado keeps every (sequence, folio, ID) recorded once.
 #pragma once
 
 #include <string>
@@ -14,8 +13,8 @@ std::string register_folio_statement(const std::string& consecutivo,
                                      const std::string& id,
                                      const DateTime& fecha);
 
-// Records the folio as used at `fecha`. Returns "" when recorded, else why
-// not: already recorded, an empty folio, or the database's own message.
+// Records the folio as used at `fecha`. Returns "" when recorded (now or
+// before), else why not: an empty folio, or the database's own message.
 // Never leaves a partial row: the insert is one statement.
 std::string register_folio(Connection& connection,
                            const std::string& consecutivo,

@@ -11,10 +11,8 @@ namespace promocionesQEX::companions {
 
 namespace {
 
-std::string sequence_key(const std::string& sucursal,
-                         const std::string& consecutivo) {
-  return " WHERE Sc_Cve_Sucursal = " + sql_quoted(sucursal) +
-         " AND Fc_Consecutivo = " + sql_quoted(consecutivo);
+std::string sequence_key(const std::string& consecutivo) {
+  return " WHERE Fc_Consecutivo = " + sql_quoted(consecutivo);
 }
 
 bool is_sql_server(std::string_view engine) {
@@ -46,57 +44,49 @@ std::optional<long long> run_for_folio(Connection& connection,
 }  // namespace
 
 std::string create_sequence_statement(std::string_view engine,
-                                      const std::string& sucursal,
                                       const std::string& consecutivo) {
   if (is_sql_server(engine)) {
     // UPDLOCK, HOLDLOCK: two first callers cannot both see the row missing.
-    return "INSERT INTO Folio_Consecutivo (Sc_Cve_Sucursal, Fc_Consecutivo, "
-           "Fc_Siguiente) SELECT " +
-           sql_quoted(sucursal) + ", " + sql_quoted(consecutivo) +
+    return "INSERT INTO Folio_Consecutivo (Fc_Consecutivo, Fc_Siguiente) "
+           "SELECT " +
+           sql_quoted(consecutivo) +
            ", 1 WHERE NOT EXISTS (SELECT 1 FROM Folio_Consecutivo WITH "
            "(UPDLOCK, HOLDLOCK)" +
-           sequence_key(sucursal, consecutivo) + ")";
+           sequence_key(consecutivo) + ")";
   }
-  return "INSERT INTO Folio_Consecutivo (Sc_Cve_Sucursal, Fc_Consecutivo, "
-         "Fc_Siguiente) VALUES (" +
-         sql_quoted(sucursal) + ", " + sql_quoted(consecutivo) +
-         ", 1) ON CONFLICT DO NOTHING";
+  return "INSERT INTO Folio_Consecutivo (Fc_Consecutivo, Fc_Siguiente) "
+         "VALUES (" +
+         sql_quoted(consecutivo) + ", 1) ON CONFLICT DO NOTHING";
 }
 
 std::string take_folio_statement(std::string_view engine,
-                                 const std::string& sucursal,
                                  const std::string& consecutivo) {
   if (is_sql_server(engine)) {
     return "UPDATE Folio_Consecutivo SET Fc_Siguiente = Fc_Siguiente + 1 "
            "OUTPUT deleted.Fc_Siguiente AS Fc_Folio" +
-           sequence_key(sucursal, consecutivo);
+           sequence_key(consecutivo);
   }
   return "UPDATE Folio_Consecutivo SET Fc_Siguiente = Fc_Siguiente + 1" +
-         sequence_key(sucursal, consecutivo) +
-         " RETURNING Fc_Siguiente - 1 AS Fc_Folio";
+         sequence_key(consecutivo) + " RETURNING Fc_Siguiente - 1 AS Fc_Folio";
 }
 
-std::string peek_folio_statement(const std::string& sucursal,
-                                 const std::string& consecutivo) {
+std::string peek_folio_statement(const std::string& consecutivo) {
   return "SELECT Fc_Siguiente AS Fc_Folio FROM Folio_Consecutivo" +
-         sequence_key(sucursal, consecutivo);
+         sequence_key(consecutivo);
 }
 
-long long next_folio(Connection& connection, const std::string& sucursal,
-                     const std::string& consecutivo, bool advance) {
+long long next_folio(Connection& connection, const std::string& consecutivo,
+                     bool advance) {
   auto engine = connection.engine();
-  std::string sql = advance
-                        ? take_folio_statement(engine, sucursal, consecutivo)
-                        : peek_folio_statement(sucursal, consecutivo);
+  std::string sql = advance ? take_folio_statement(engine, consecutivo)
+                            : peek_folio_statement(consecutivo);
   // The sequence usually exists: try first, create only when it answered
   // nothing, then try again.
   if (auto folio = run_for_folio(connection, sql)) return *folio;
-  connection.execute(create_sequence_statement(engine, sucursal, consecutivo))
-      .close();
+  connection.execute(create_sequence_statement(engine, consecutivo)).close();
   if (auto folio = run_for_folio(connection, sql)) return *folio;
-  throw RuntimeError(kNotFound, "No se pudo crear el consecutivo " +
-                                    consecutivo + " de la sucursal " +
-                                    sucursal);
+  throw RuntimeError(kNotFound,
+                     "No se pudo crear el consecutivo " + consecutivo);
 }
 
 void check_folio_length(long length) {

@@ -82,25 +82,19 @@ void write_users(Connection& connection) {
   permissions.flush();
 }
 
-void write_folio_sequences(Connection& connection, const DemoWorld& world) {
+void write_folio_sequences(Connection& connection) {
   BatchInsert batch(connection, "Folio_Consecutivo",
-                    {"Sc_Cve_Sucursal", "Fc_Consecutivo", "Fc_Siguiente"});
-  for (const auto& branch : world.branches) {
-    batch.row()
-        .text(branch.key)
-        .text("PROMOCION_DESCUENTO_GLOBAL")
-        .number(1)
-        .end();
-  }
+                    {"Fc_Consecutivo", "Fc_Siguiente"});
+  batch.row().text("PROMOCION_DESCUENTO_GLOBAL").number(1).end();
   batch.flush();
 }
 
 }  // namespace
 
-void write_companion_data(Connection& connection, const DemoWorld& world) {
+void write_companion_data(Connection& connection) {
   write_parameters(connection);
   write_users(connection);
-  write_folio_sequences(connection, world);
+  write_folio_sequences(connection);
   BatchInsert queries(connection, "Consulta", {"Co_Nombre", "Co_Texto"});
   queries.row().text("PROMOCION_PV_DETALLE").text(kPvDetailQuery).end();
   queries.flush();

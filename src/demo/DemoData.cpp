@@ -50,7 +50,7 @@ DemoSummary create_demo_data(Connection& connection,
   demo::write_products(connection, world);
   demo::write_customers(connection, world);
   summary.stock_rows = demo::write_stock(connection, world, options.seed);
-  demo::write_companion_data(connection, world);
+  demo::write_companion_data(connection);
   demo::write_showcase_sale(connection, world);
 
   demo::PromotionWriter promotions(connection);

@@ -22,7 +22,7 @@ long write_stock(Connection& connection, const DemoWorld& world,
                  std::uint32_t seed);
 
 // Parameters, users and permissions, folio sequences, the stored query.
-void write_companion_data(Connection& connection, const DemoWorld& world);
+void write_companion_data(Connection& connection);
 
 // The sale stored for the amount lookup.
 void write_showcase_sale(Connection& connection, const DemoWorld& world);

@@ -59,8 +59,8 @@ TEST_F(CompanionStatements, DescriptionsAndStoredQuery) {
 TEST_F(CompanionStatements, FolioTakenCreatedReadAndRegistered) {
   const std::string take =
       "UPDATE Folio_Consecutivo SET Fc_Siguiente = Fc_Siguiente + 1 WHERE "
-      "Sc_Cve_Sucursal = 'S''1' AND Fc_Consecutivo = "
-      "'PROMOCION_DESCUENTO_GLOBAL' RETURNING Fc_Siguiente - 1 AS Fc_Folio";
+      "Fc_Consecutivo = 'PROMOCION_DESCUENTO_GLOBAL' RETURNING Fc_Siguiente "
+      "- 1 AS Fc_Folio";
   EXPECT_EQ(servicios_.Get_Folio("S'1", "PROMOCION_DESCUENTO_GLOBAL", 10, -1)
                 .as_text(),
             "0000000001");
@@ -73,13 +73,11 @@ TEST_F(CompanionStatements, FolioTakenCreatedReadAndRegistered) {
       recording_->statements(),
       ElementsAre(
           take,
-          "INSERT INTO Folio_Consecutivo (Sc_Cve_Sucursal, Fc_Consecutivo, "
-          "Fc_Siguiente) VALUES ('S''1', 'PROMOCION_DESCUENTO_GLOBAL', 1) ON "
-          "CONFLICT DO NOTHING",
+          "INSERT INTO Folio_Consecutivo (Fc_Consecutivo, Fc_Siguiente) "
+          "VALUES ('PROMOCION_DESCUENTO_GLOBAL', 1) ON CONFLICT DO NOTHING",
           take,
           "SELECT Fc_Siguiente AS Fc_Folio FROM Folio_Consecutivo WHERE "
-          "Sc_Cve_Sucursal = 'S''1' AND Fc_Consecutivo = "
-          "'PROMOCION_DESCUENTO_GLOBAL'",
+          "Fc_Consecutivo = 'PROMOCION_DESCUENTO_GLOBAL'",
           MatchesRegex(
               "INSERT INTO Folio_Usado \\(Fc_Consecutivo, Fu_Folio, "
               "Fu_ID, Fu_Fecha\\) VALUES "

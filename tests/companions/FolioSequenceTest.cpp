@@ -30,44 +30,42 @@ class ScriptedConnection : public Connection {
 
 const char* kTake =
     "UPDATE Folio_Consecutivo SET Fc_Siguiente = Fc_Siguiente + 1 OUTPUT "
-    "deleted.Fc_Siguiente AS Fc_Folio WHERE Sc_Cve_Sucursal = 'S''1' AND "
-    "Fc_Consecutivo = 'PDG'";
+    "deleted.Fc_Siguiente AS Fc_Folio WHERE Fc_Consecutivo = 'P''DG'";
 
 TEST(FolioSequence, SqlServerTakesTheOldValueCreatingAMissingSequence) {
   ScriptedConnection connection;
   connection.answers = {41};
-  EXPECT_EQ(next_folio(connection, "S'1", "PDG", true), 41);
+  EXPECT_EQ(next_folio(connection, "P'DG", true), 41);
   EXPECT_EQ(connection.texts, std::vector<std::string>{kTake});
 
   connection.texts.clear();
   connection.answers = {std::nullopt, 1};
-  EXPECT_EQ(next_folio(connection, "S'1", "PDG", true), 1);
+  EXPECT_EQ(next_folio(connection, "P'DG", true), 1);
   EXPECT_EQ(connection.texts,
             (std::vector<std::string>{
                 kTake,
-                "INSERT INTO Folio_Consecutivo (Sc_Cve_Sucursal, "
-                "Fc_Consecutivo, Fc_Siguiente) SELECT 'S''1', 'PDG', 1 WHERE "
-                "NOT EXISTS (SELECT 1 FROM Folio_Consecutivo WITH (UPDLOCK, "
-                "HOLDLOCK) WHERE Sc_Cve_Sucursal = 'S''1' AND Fc_Consecutivo "
-                "= 'PDG')",
+                "INSERT INTO Folio_Consecutivo (Fc_Consecutivo, Fc_Siguiente) "
+                "SELECT 'P''DG', 1 WHERE NOT EXISTS (SELECT 1 FROM "
+                "Folio_Consecutivo WITH (UPDLOCK, HOLDLOCK) WHERE "
+                "Fc_Consecutivo = 'P''DG')",
                 kTake}));
 
   connection.answers = {std::nullopt, std::nullopt};  // cannot be created
-  EXPECT_THROW(next_folio(connection, "S'1", "PDG", true), RuntimeError);
+  EXPECT_THROW(next_folio(connection, "P'DG", true), RuntimeError);
 }
 
 TEST(FolioSequence, CounterThatIsNotWholeFails) {
   ScriptedConnection connection;
   connection.answers = {2.5};
   try {
-    next_folio(connection, "01", "PDG", false);
+    next_folio(connection, "PDG", false);
     FAIL();
   } catch (const RuntimeError& e) {
     EXPECT_EQ(e.number(), RuntimeError::kTypeMismatch);
   }
   EXPECT_EQ(connection.texts[0],
             "SELECT Fc_Siguiente AS Fc_Folio FROM Folio_Consecutivo WHERE "
-            "Sc_Cve_Sucursal = '01' AND Fc_Consecutivo = 'PDG'");
+            "Fc_Consecutivo = 'PDG'");
 }
 
 }  // namespace

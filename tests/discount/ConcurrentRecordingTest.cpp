@@ -1,7 +1,8 @@
-// Several processes recording documents on one database file at the same
-// time, each through its own default companions: every document gets its
-// own folio, and every line reported as recorded is stored exactly once.
-// Not timed: it checks outcomes only.
+// Several processes of several branches recording documents on one database
+// file at the same time, each through its own default companions: every
+// document is recorded, under a folio of its own whatever its branch, and
+// every line reported as recorded is stored exactly once. Not timed: it
+// checks outcomes only.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,19 +19,24 @@
 namespace promocionesQEX::discount_tests {
 namespace {
 
-constexpr int kProcesses = 4;
-constexpr int kDocuments = 25;
+// Two processes for each of three branches.
+constexpr const char* kBranches[][2] = {{"01", "A1"}, {"02", "A2"}, {"03", "A3"}};
+constexpr int kProcesses = 6;
+constexpr int kDocuments = 20;
 constexpr int kLines = 3;
 
 // One line per recorded line, "folio id"; a refused line as "ERR text" with
 // its line breaks flattened, so the parent can show it.
-std::string record_documents() {
+std::string record_documents(int process) {
+  const auto& [sucursal, almacen] = kBranches[process % 3];
   std::string report;
   Promociones promo;
   for (int d = 0; d < kDocuments; ++d) {
     promo.Nuevo_Gescuento_Global();
     auto registro = promo.get_Detalle_Descuento_Global();
     *registro = *sample_record();
+    registro->put_Sucursal(sucursal);
+    registro->put_Almacen(almacen);
     for (int l = 0; l < kLines; ++l) {
       registro->put_Producto("P" + std::to_string(l));
       if (promo.Add_Promocion_Descuento_Global()) {
@@ -49,7 +55,8 @@ std::string record_documents() {
 // A child: waits for the go byte so that all start together, records its
 // documents through the default companions configured for the file, and
 // ends without running the parent's cleanup.
-[[noreturn]] void child(int go, int out, const std::string& path) {
+[[noreturn]] void child(int go, int out, const std::string& path,
+                        int process) {
   char byte;
   if (::read(go, &byte, 1) != 1) ::_exit(2);
   ::setenv("PROMOCIONESQEX_BD", path.c_str(), 1);
@@ -57,7 +64,7 @@ std::string record_documents() {
   discard_thread_module();
   std::string report;
   try {
-    report = record_documents();
+    report = record_documents(process);
   } catch (const std::exception& e) {
     report = std::string("ERR ") + e.what() + "\n";
   }
@@ -85,7 +92,7 @@ std::vector<std::string> run_children(const std::string& path) {
     if (pid == 0) {
       ::close(go[1]);
       ::close(out[0]);
-      child(go[0], out[1], path);
+      child(go[0], out[1], path, p);
     }
     ::close(out[1]);
     children.emplace_back(pid, out[0]);
@@ -105,7 +112,7 @@ std::vector<std::string> run_children(const std::string& path) {
   return reports;
 }
 
-TEST(DiscountConcurrency, FoliosAreDistinctAndNoLineIsLost) {
+TEST(DiscountConcurrency, EveryDocumentOfEveryBranchIsRecordedUnderItsFolio) {
   testing::TempDatabase db;
   for (const char* row : kCatalogueRows) db.exec(row);
 

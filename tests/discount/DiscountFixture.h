@@ -72,13 +72,15 @@ inline void know_catalogues(testing::FakeServicios& s) {
   };
 }
 
-// The same catalogue rows, plus branch 02 with its own warehouse A2.
+// The same catalogue rows, plus branches 02 and 03 with their own
+// warehouses A2 and A3.
 inline constexpr const char* kCatalogueRows[] = {
     "INSERT INTO Moneda (Mn_Cve_Moneda, Mn_Descripcion) VALUES ('MXN', 'Peso')",
     "INSERT INTO Sucursal (Sc_Cve_Sucursal, Sc_Descripcion) VALUES "
-    "('01', 'Centro'), ('02', 'Norte')",
+    "('01', 'Centro'), ('02', 'Norte'), ('03', 'Sur')",
     "INSERT INTO Almacen (Sc_Cve_Sucursal, Al_Cve_Almacen, Al_Descripcion) "
-    "VALUES ('01', 'A1', 'General'), ('02', 'A2', 'Norte')",
+    "VALUES ('01', 'A1', 'General'), ('02', 'A2', 'Norte'), "
+    "('03', 'A3', 'Sur')",
     "INSERT INTO Vendedor (Vn_Cve_Vendedor, Vn_Descripcion) VALUES "
     "('V01', 'Ana')",
     "INSERT INTO Cliente (Cl_Cve_Cliente, Cl_Descripcion) VALUES "

@@ -240,10 +240,27 @@ TEST_F(DiscountDatabase, WarehouseOfAnotherBranchIsRefused) {
   EXPECT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
 }
 
+TEST_F(DiscountDatabase, DeactivatedLinesGiveTheirFolioBackLiveOnesDoNot) {
+  registro->put_Folio("F1");
+  ASSERT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
+  const auto record_f1_again = [&] {
+    promo.Nuevo_Gescuento_Global();
+    promo.put_Detalle_Descuento_Global(registro);
+    return promo.Add_Promocion_Descuento_Global();
+  };
+  EXPECT_FALSE(record_f1_again());
+  EXPECT_EQ(promo.get_Error(), kInsertaPrefix + "El folio: F1, ya existe");
+
+  db.exec("UPDATE Promocion_Descuento_Global SET Es_Cve_Estado = 'BA'");
+  EXPECT_TRUE(record_f1_again()) << promo.get_Error();
+  EXPECT_EQ(count(db,
+                  "SELECT COUNT(*) FROM Promocion_Descuento_Global WHERE "
+                  "Pdg_Folio = 'F1' AND Pdg_ID = '000001'"),
+            2);
+}
+
 TEST_F(DiscountDatabase, RefusedRegistrationLeavesTheRowInPlace) {
-  db.exec(
-      "INSERT INTO Folio_Usado (Fc_Consecutivo, Fu_Folio, Fu_ID) VALUES "
-      "('PROMOCION_DESCUENTO_GLOBAL', '0000000001', '000001')");
+  db.exec("DROP TABLE Folio_Usado");
   EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
   const std::string motivo = companions.servicios->Get_Ultimo_Error();
   EXPECT_FALSE(motivo.empty());
