@@ -120,6 +120,14 @@ struct CompanionFactories {
 // connection text from PROMOCIONESQEX_BD or the user's configuration file.
 std::shared_ptr<clsSesionDatos> make_default_sesion_datos();
 std::shared_ptr<clsServicios> make_default_servicios();
+// The same defaults working on a connection the host opened. Give both the
+// same connection to make their statements one unit of work: a host that
+// runs "BEGIN TRANSACTION" on it records a whole document or nothing,
+// folio included. A connection serves one thread at a time.
+std::shared_ptr<clsSesionDatos> make_default_sesion_datos(
+    std::shared_ptr<Connection> conexion);
+std::shared_ptr<clsServicios> make_default_servicios(
+    std::shared_ptr<Connection> conexion);
 
 // Decorators of a companion, for hosts that replay or trace a sale:
 // services whose clock (Get_Fecha_Hora) always answers `moment`, the rest

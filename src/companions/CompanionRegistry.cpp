@@ -38,8 +38,9 @@ CompanionFactories current_companion_factories() {
     factories = r.installed;
   }
   if (!factories.sesion_datos)
-    factories.sesion_datos = make_default_sesion_datos;
-  if (!factories.servicios) factories.servicios = make_default_servicios;
+    factories.sesion_datos = [] { return make_default_sesion_datos(); };
+  if (!factories.servicios)
+    factories.servicios = [] { return make_default_servicios(); };
   return factories;
 }
 

@@ -39,6 +39,9 @@ std::string yes_no_text(const std::string& nombre, const std::string& value) {
 
 DataSession::DataSession() : messages_(&std::cerr) {}
 
+DataSession::DataSession(std::shared_ptr<Connection> connection)
+    : connection_(std::move(connection)), messages_(&std::cerr) {}
+
 DataSession::DataSession(std::shared_ptr<Connection> connection,
                          std::string usuario, std::ostream* messages)
     : connection_(std::move(connection)),

@@ -18,6 +18,8 @@ class DataSession : public clsSesionDatos {
   // Works on the configured database as the configured user; reads the
   // configuration on first need, not here.
   DataSession();
+  // Works on `connection` as the configured user.
+  explicit DataSession(std::shared_ptr<Connection> connection);
   // Works on `connection` as `usuario`; messages go to `messages`
   // (standard error when none is given).
   DataSession(std::shared_ptr<Connection> connection, std::string usuario,

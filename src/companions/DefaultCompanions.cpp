@@ -13,4 +13,14 @@ std::shared_ptr<clsServicios> make_default_servicios() {
   return std::make_shared<companions::CommonServices>();
 }
 
+std::shared_ptr<clsSesionDatos> make_default_sesion_datos(
+    std::shared_ptr<Connection> conexion) {
+  return std::make_shared<companions::DataSession>(std::move(conexion));
+}
+
+std::shared_ptr<clsServicios> make_default_servicios(
+    std::shared_ptr<Connection> conexion) {
+  return std::make_shared<companions::CommonServices>(std::move(conexion));
+}
+
 }  // namespace promocionesQEX

@@ -1,6 +1,7 @@
 #include "CliFixture.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -9,6 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
+#include <thread>
 
 #include "promocionesQEX/Recordset.h"
 
@@ -74,7 +76,8 @@ CliTest::~CliTest() {
   std::filesystem::remove_all(directory_, ignored);
 }
 
-ToolResult CliTest::run(const std::vector<std::string>& args) const {
+ToolResult CliTest::run(const std::vector<std::string>& args,
+                        std::chrono::microseconds kill_after) const {
   const auto out_path = directory_ / "stdout.txt";
   const auto err_path = directory_ / "stderr.txt";
   std::vector<std::string> argv_texts{PROMOCIONES_BIN};
@@ -97,6 +100,10 @@ ToolResult CliTest::run(const std::vector<std::string>& args) const {
   posix_spawn_file_actions_destroy(&actions);
   if (rc != 0) throw std::system_error(rc, std::generic_category());
 
+  if (kill_after.count() > 0) {
+    std::this_thread::sleep_for(kill_after);
+    kill(pid, SIGKILL);  // it may have ended already: then nothing happens
+  }
   ToolResult result;
   result.exit_code = wait_for(pid);
   result.out = read_file(out_path);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -27,8 +28,10 @@ class CliTest : public ::testing::Test {
   ~CliTest() override;
 
   // Runs `promociones args...` with no configuration file and no
-  // PROMOCIONESQEX_BD in its environment.
-  ToolResult run(const std::vector<std::string>& args) const;
+  // PROMOCIONESQEX_BD in its environment; kills it (SIGKILL) after
+  // `kill_after` when that is not zero.
+  ToolResult run(const std::vector<std::string>& args,
+                 std::chrono::microseconds kill_after = {}) const;
 
   // The database file the tests fill (it exists after init_database()).
   std::string bd() const { return (directory_ / "tienda.db").string(); }

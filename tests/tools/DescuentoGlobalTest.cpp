@@ -1,5 +1,9 @@
 // descuento-global: one document recorded from a CSV file; a file that does
 // not read as a document is refused before anything is recorded.
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -91,6 +95,16 @@ TEST_F(DescuentoGlobal, AFileThatIsNotADocumentRecordsNothing) {
       {kHeader + kLine + "PRECIOS,CONTADO\r\n",
        "promociones: CSV línea 3: 2 campos, el encabezado tiene 29\n"},
       {kHeader, "promociones: CSV: el documento no tiene líneas\n"},
+      {kHeader + kLine + with(kLine, ",10.5,", ",-0.5,"),
+       "promociones: CSV renglón 2: Costo -0.5 no puede ser negativo\n"},
+      {kHeader + with(kLine, ",MXN,1,", ",MXN,0,"),
+       "promociones: CSV renglón 1: Tipo_Cambio 0 debe ser mayor que cero\n"},
+      {kHeader + with(kLine, ",P1,", std::string(",P\0" "1,", 5)),
+       "promociones: CSV renglón 1: Producto contiene un carácter nulo (byte "
+       "0)\n"},
+      {kHeader + with(kLine, ",10.5,", "," + std::string(1 << 20, 'x') + ","),
+       "promociones: CSV renglón 1: Costo \"" + std::string(80, 'x') +
+           "… (1048576 bytes)\" no es un número\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -103,19 +117,72 @@ TEST_F(DescuentoGlobal, AFileThatIsNotADocumentRecordsNothing) {
   }
 }
 
-TEST_F(DescuentoGlobal, ALineTheLibraryRefusesStopsTheDocumentThere) {
+TEST_F(DescuentoGlobal, ALineTheLibraryRefusesLeavesNoLineOfTheDocument) {
   const ToolResult r = record(kHeader + kLine + with(kLine, ",PZA,", ",CAJA,") +
                               with(kLine, ",P1,", ",P3,"));
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out,
-            "{\"folio\":\"0000000001\",\"lineas\":[\"000001\"],\"error\":"
+            "{\"folio\":null,\"lineas\":[],\"error\":"
             "\"promocionesQEX.dll - Add_Promocion_Descuento_Global()\\r\\nLa "
             "unidad: CAJA, no existe o está dada de baja\","
             "\"linea_fallida\":2}\n");
-  EXPECT_EQ(recorded_rows(),
-            (std::vector<std::string>{
-                "0000000001|000001|P1|Pasillo 3, nivel 2|10.5"}));
+  EXPECT_EQ(count("Promocion_Descuento_Global"), 0);
+  EXPECT_EQ(count("Folio_Usado"), 0);
+  // The folio went back with the document: the next one takes it.
+  EXPECT_EQ(record(kHeader + kLine).exit_code, 0);
+  EXPECT_EQ(rows("SELECT DISTINCT Pdg_Folio FROM Promocion_Descuento_Global"),
+            std::vector<std::string>{"0000000001"});
+}
+
+TEST_F(DescuentoGlobal, AFolioThatCannotBeTakenSaysWhy) {
+  exec("DROP TABLE Folio_Consecutivo");
+  const ToolResult r = run({"descuento-global", "--bd", bd(), "--archivo",
+                            write_file("documento.csv", kHeader + kLine)});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_NE(r.out.find("Error al intentar obtener el folio de la venta!\n"
+                       "Motivo: No se pudo obtener el folio del consecutivo "
+                       "PROMOCION_DESCUENTO_GLOBAL de la sucursal S01: "),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("Folio_Consecutivo"), std::string::npos) << r.out;
+}
+
+// Recordings killed at random moments leave whole documents only, and
+// every folio a run printed is in the table.
+TEST_F(DescuentoGlobal, AKilledRecordingLeavesItsWholeDocumentOrNothing) {
+  constexpr int kLines = 300;
+  std::string csv = kHeader;
+  for (int i = 0; i < kLines; ++i) csv += kLine;
+  const std::string archivo = write_file("grande.csv", csv);
+  const auto whole_run = [&] {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(run({"descuento-global", "--bd", bd(), "--archivo", archivo})
+                  .exit_code,
+              0);
+    return std::chrono::steady_clock::now() - start;
+  }();
+  std::set<std::string> printed = {"0000000001"};
+  std::mt19937 random(20261206);
+  for (int i = 0; i < 12; ++i) {
+    std::uniform_int_distribution<long> delay(
+        0, std::chrono::duration_cast<std::chrono::microseconds>(whole_run)
+               .count());
+    const ToolResult r =
+        run({"descuento-global", "--bd", bd(), "--archivo", archivo},
+            std::chrono::microseconds(delay(random)));
+    if (r.out.starts_with("Folio: ")) printed.insert(r.out.substr(7, 10));
+  }
+  EXPECT_EQ(rows("PRAGMA integrity_check"), std::vector<std::string>{"ok"});
+  std::set<std::string> stored;
+  for (const std::string& row :
+       rows("SELECT Pdg_Folio, COUNT(*), MAX(Pdg_ID) FROM "
+            "Promocion_Descuento_Global GROUP BY Pdg_Folio")) {
+    EXPECT_EQ(row.substr(10), "|300|000300") << row;
+    stored.insert(row.substr(0, 10));
+  }
+  EXPECT_TRUE(std::includes(stored.begin(), stored.end(), printed.begin(),
+                            printed.end()));
 }
 
 }  // namespace

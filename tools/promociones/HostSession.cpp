@@ -34,22 +34,27 @@ HostSession::HostSession(const CommonOptions& options, bool must_exist) {
   std::optional<DateTime> clock;
   if (!options.reloj.empty()) clock = parse_fecha(options.reloj, "--reloj");
 
-  // The default companions read the connection text from the environment.
+  // Companions made elsewhere (the availability the capture windows ask
+  // for) find the same database through the environment.
   setenv("PROMOCIONESQEX_BD", connection_text_.c_str(), 1);
+  connection_ = open_connection(connection_text_);
   CompanionFactories factories;
-  if (options.traza)
-    factories.sesion_datos = [] {
-      return with_statement_observer(
-          make_default_sesion_datos(),
-          [](const std::string& text, std::chrono::nanoseconds took) {
-            std::cerr << "[traza " << took.count() / 1000 << " µs] " << text
-                      << '\n';
-          });
-    };
-  if (clock)
-    factories.servicios = [moment = *clock] {
-      return with_fixed_clock(make_default_servicios(), moment);
-    };
+  factories.sesion_datos = [c = connection_, traza = options.traza] {
+    auto sesion = make_default_sesion_datos(c);
+    if (!traza) return sesion;
+    return with_statement_observer(
+        std::move(sesion),
+        [](const std::string& text, std::chrono::nanoseconds took) {
+          std::cerr << "[traza " << took.count() / 1000 << " µs] " << text
+                    << '\n';
+        });
+  };
+  factories.servicios = [this, clock] {
+    auto servicios = make_default_servicios(connection_);
+    if (clock) servicios = with_fixed_clock(std::move(servicios), *clock);
+    servicios_ = servicios;
+    return servicios;
+  };
   install_companions(std::move(factories));
 }
 

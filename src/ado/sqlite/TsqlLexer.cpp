@@ -58,6 +58,7 @@ constexpr KeywordName kKeywords[] = {
     {"ASC", Keyword::Asc},
     {"ASCII", Keyword::Ascii},
     {"AVG", Keyword::Avg},
+    {"BEGIN", Keyword::Begin},
     {"BETWEEN", Keyword::Between},
     {"BY", Keyword::By},
     {"CASE", Keyword::Case},
@@ -128,6 +129,8 @@ constexpr KeywordName kKeywords[] = {
     {"SUM", Keyword::Sum},
     {"THEN", Keyword::Then},
     {"TOP", Keyword::Top},
+    {"TRAN", Keyword::Tran},
+    {"TRANSACTION", Keyword::Transaction},
     {"TRIM", Keyword::Trim},
     {"UNICODE", Keyword::Unicode},
     {"UNION", Keyword::Union},
@@ -141,7 +144,7 @@ constexpr KeywordName kKeywords[] = {
 };
 
 constexpr std::size_t kShortestKeyword = 2;
-constexpr std::size_t kLongestKeyword = 10;
+constexpr std::size_t kLongestKeyword = 11;
 
 constexpr bool keywords_are_well_formed() {
   for (std::size_t i = 0; i < std::size(kKeywords); ++i) {

@@ -54,6 +54,20 @@ int read_set_datefirst(const std::vector<Token>& tokens,
   return value[0] - '0';
 }
 
+// BEGIN TRAN[SACTION] [;]. SQL Server takes a transaction's locks as it
+// needs them and waits for them; SQLite's default (deferred) transaction
+// that reads first fails at once when it then writes after another writer
+// committed. Taking the write lock at the start makes writers queue behind
+// one another (the busy timeout) as they do on SQL Server.
+bool is_begin_transaction(const std::vector<Token>& tokens,
+                          const std::vector<std::size_t>& sig) {
+  return sig.size() >= 2 && sig.size() <= 3 &&
+         tokens[sig[0]].is(Keyword::Begin) &&
+         (tokens[sig[1]].is(Keyword::Tran) ||
+          tokens[sig[1]].is(Keyword::Transaction)) &&
+         (sig.size() == 2 || tokens[sig[2]].is_symbol(';'));
+}
+
 // N'..' to '..'; [name] to "name", the form SQLite reads everywhere.
 void normalize_quoting(std::vector<Token>& tokens, RewrittenTexts& texts) {
   for (Token& t : tokens) {
@@ -103,6 +117,9 @@ RewrittenStatement rewrite_tsql(std::string_view text) {
   require_one_statement(tokens, sig);
   if (tokens[sig.front()].is(Keyword::Set)) {
     return {"", read_set_datefirst(tokens, sig)};
+  }
+  if (is_begin_transaction(tokens, sig)) {
+    return {"BEGIN IMMEDIATE TRANSACTION", std::nullopt};
   }
   RewrittenTexts texts;  // the tokens may view these until joined
   if (lexed.dialect_quoting) normalize_quoting(tokens, texts);
