@@ -40,15 +40,7 @@ class ConfigurationTest : public ::testing::Test {
   ScopedEnvironment env_;
 };
 
-TEST_F(ConfigurationTest, EnvironmentWinsOverFile) {
-  write_file("bd = /var/tienda/archivo.db\nusuario = ARCHIVO\n");
-  env_.set(kConnectionVariable, "sqlite:/var/tienda/entorno.db");
-  env_.set(kUserVariable, "ENTORNO");
-  EXPECT_EQ(configured_connection_text(), "sqlite:/var/tienda/entorno.db");
-  EXPECT_EQ(configured_user(), "ENTORNO");
-}
-
-TEST_F(ConfigurationTest, FileIsReadWhenEnvironmentIsEmpty) {
+TEST_F(ConfigurationTest, FileIsReadWhenEnvironmentIsEmptyElseEnvironmentWins) {
   // An empty variable counts as unset (the test runner sets it empty).
   env_.set(kConnectionVariable, "");
   write_file(
@@ -63,6 +55,10 @@ TEST_F(ConfigurationTest, FileIsReadWhenEnvironmentIsEmpty) {
   write_file("bd = /tmp/x.db\n");
   env_.set("USER", "maria");
   EXPECT_EQ(configured_user(), "maria");
+  env_.set(kConnectionVariable, "sqlite:/var/tienda/entorno.db");
+  env_.set(kUserVariable, "ENTORNO");
+  EXPECT_EQ(configured_connection_text(), "sqlite:/var/tienda/entorno.db");
+  EXPECT_EQ(configured_user(), "ENTORNO");
 }
 
 TEST_F(ConfigurationTest, MissingConnectionNamesBothPlaces) {

@@ -47,19 +47,6 @@ TEST_F(DataSessionTest, ConexionAndUserComeFromTheConfiguration) {
             "configurada");
 }
 
-TEST_F(DataSessionTest, ConexionWithoutConfigurationFailsClearly) {
-  ScopedEnvironment env;
-  env.set(kConnectionVariable, std::nullopt);
-  env.set("XDG_CONFIG_HOME", db_.path().parent_path().string() + "/vacio");
-  DataSession unconfigured;
-  try {
-    unconfigured.Conexion();
-    FAIL() << "no database is configured";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), kNotConfigured);
-  }
-}
-
 TEST_F(DataSessionTest, ParametersAnswerTheStoredValueOrTheDefault) {
   db_.exec(
       "INSERT INTO Parametro (Pa_Nombre, Pa_Tipo, Pa_Valor) VALUES "
