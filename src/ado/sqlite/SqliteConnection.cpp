@@ -1,5 +1,8 @@
 #include "ado/sqlite/SqliteConnection.h"
 
+#include <cctype>
+#include <filesystem>
+
 #include "ado/sqlite/SqliteCursor.h"
 #include "ado/sqlite/TsqlCollations.h"
 #include "ado/sqlite/TsqlErrors.h"
@@ -27,32 +30,99 @@ bool only_spaces_and_comments(const char* text) {
   return *text == '\0' || lex(text).significant.empty();
 }
 
-}  // namespace
-
-SqliteConnection::SqliteConnection(const std::string& path) {
+// Opens `name` (a path, or a URI with SQLITE_OPEN_URI); errors name `path`.
+std::shared_ptr<SqliteHandle> open_database(const std::string& name,
+                                            const std::string& path,
+                                            int flags) {
   sqlite3* db = nullptr;
-  const int rc = sqlite3_open_v2(
-      path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-  db_ = std::make_shared<SqliteHandle>(db);  // closes it on every path
+  const int rc = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
+  auto handle = std::make_shared<SqliteHandle>(db);  // closes it on every path
   if (rc != SQLITE_OK) {
     if (!db) throw RuntimeError(rc, sqlite3_errstr(rc));
     throw RuntimeError(sqlite3_extended_errcode(db),
                        std::string(sqlite3_errmsg(db)) + ": " + path);
   }
-  configure(path);
+  sqlite3_extended_result_codes(db, 1);
+  // Set before the first read, which waits for a writer like any other.
+  check(db, sqlite3_busy_timeout(db, SqliteConnection::kBusyTimeoutMs));
+  return handle;
 }
 
-void SqliteConnection::configure(const std::string& path) {
+// Reads the store's size in pages: the first read, where a file that is not
+// a database or a store that cannot be read shows.
+int count_pages(sqlite3* db, int& pages) {
+  sqlite3_stmt* statement = nullptr;
+  int rc = sqlite3_prepare_v2(db, "PRAGMA page_count", -1, &statement, nullptr);
+  if (rc == SQLITE_OK) {
+    rc = sqlite3_step(statement);
+    if (rc == SQLITE_ROW) {
+      pages = sqlite3_column_int(statement, 0);
+      rc = SQLITE_OK;
+    }
+  }
+  sqlite3_finalize(statement);
+  return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+bool has_wal_file(const std::string& path) {
+  std::error_code ignored;
+  return std::filesystem::exists(path + "-wal", ignored);
+}
+
+// "file:" + the path with every byte a URI could misread percent-encoded.
+std::string immutable_uri(const std::string& path) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string uri = "file:";
+  for (const unsigned char c : path) {
+    if (std::isalnum(c) || c == '/' || c == '.' || c == '-' || c == '_') {
+      uri += static_cast<char>(c);
+    } else {
+      uri += '%';
+      uri += kHex[c >> 4];
+      uri += kHex[c & 15];
+    }
+  }
+  return uri + "?immutable=1";
+}
+
+}  // namespace
+
+SqliteConnection::SqliteConnection(const std::string& path) {
+  db_ = open_database(path, path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  int pages = 0;
+  int rc = count_pages(db_->get(), pages);
+  // SQLITE_READONLY_DIRECTORY or _CANTINIT: a read needs to write the index.
+  if ((rc & 0xff) == SQLITE_READONLY && !has_wal_file(path)) {
+    // A WAL store whose directory refuses us its index file (read-only media,
+    // another owner). With no log beside it the main file holds every
+    // committed page, so it is read as it stands.
+    db_.reset();
+    db_ = open_database(immutable_uri(path), path,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+    rc = count_pages(db_->get(), pages);
+  }
+  if (rc != SQLITE_OK) {
+    throw RuntimeError(sqlite3_extended_errcode(db_->get()),
+                       std::string(sqlite3_errmsg(db_->get())) + ": " + path);
+  }
+  configure(path, pages == 0);
+}
+
+void SqliteConnection::configure(const std::string& path, bool new_store) {
   sqlite3* db = db_->get();
-  sqlite3_extended_result_codes(db, 1);
-  check(db, sqlite3_busy_timeout(db, kBusyTimeoutMs));
   // "name" is always a name, as in SQL Server: never a string in disguise.
   check(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr));
   check(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr));
   check(db, register_tsql_collations(db));
   check(db, register_tsql_functions(db, session_));
   run_pragma(db, "PRAGMA foreign_keys = ON");
-  if (path != ":memory:") run_pragma(db, "PRAGMA journal_mode = WAL");
+  // The journal mode is a property of the file, chosen once by whoever
+  // creates the store: WAL, so that several processes read and write it at
+  // once. Opening an existing store never changes it: that write would fail
+  // on a read-only store and silently convert a rollback-journal one.
+  if (new_store && path != ":memory:" && !sqlite3_db_readonly(db, "main")) {
+    run_pragma(db, "PRAGMA journal_mode = WAL");
+  }
 }
 
 Recordset SqliteConnection::execute(const std::string& text) {

@@ -16,8 +16,9 @@ namespace promocionesQEX::sqlite {
 class SqliteConnection : public Connection {
  public:
   // Opens the database file, creating it when missing, or a private
-  // in-memory database for ":memory:". Several processes may write one file:
-  // it is opened in WAL mode and waits up to kBusyTimeoutMs for a writer.
+  // in-memory database for ":memory:". A file we may not write is opened
+  // read-only. A store created here is put in WAL mode, so that several
+  // processes may write it; every writer waits up to kBusyTimeoutMs.
   explicit SqliteConnection(const std::string& path);
 
   Recordset execute(const std::string& text) override;
@@ -29,7 +30,7 @@ class SqliteConnection : public Connection {
   static constexpr int kBusyTimeoutMs = 10000;
 
  private:
-  void configure(const std::string& path);
+  void configure(const std::string& path, bool new_store);
   sqlite3_stmt* prepare(const std::string& sql);
 
   std::shared_ptr<SqliteHandle> db_;

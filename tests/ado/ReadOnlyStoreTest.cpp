@@ -1,0 +1,120 @@
+// Stores a process may only read are read as they stand, and opening a store
+// never changes its journal mode: only a store the connection creates is put
+// in WAL mode.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "AdoTest.h"
+#include "promocionesQEX/Connection.h"
+
+namespace promocionesQEX {
+namespace {
+
+// Runs `sql` straight through SQLite, so that nothing of ours touches the
+// file; answers the first column of the last row.
+std::string sqlite_exec(const std::string& path, const std::string& sql) {
+  sqlite3* db = nullptr;
+  sqlite3_open(path.c_str(), &db);
+  std::string answer;
+  char* error = nullptr;
+  sqlite3_exec(
+      db, sql.c_str(),
+      [](void* out, int, char** values, char**) {
+        *static_cast<std::string*>(out) = values[0] ? values[0] : "";
+        return 0;
+      },
+      &answer, &error);
+  EXPECT_EQ(error, nullptr) << error;
+  sqlite3_free(error);
+  sqlite3_close(db);
+  return answer;
+}
+
+std::string make_store(const std::string& path, const std::string& journal) {
+  return sqlite_exec(path, "PRAGMA journal_mode = " + journal +
+                               "; CREATE TABLE t (a); INSERT INTO t VALUES (1);"
+                               "PRAGMA journal_mode");
+}
+
+// Opens the store and reads its row in a child process. Root ignores file
+// modes, so there the child first becomes user nobody: the file and its
+// directory are then as read-only to it as to any user. Answers "" or what
+// went wrong.
+std::string read_in_child(const std::string& path) {
+  int pipe_ends[2];
+  if (pipe(pipe_ends) != 0) return "no pipe";
+  const pid_t child = fork();
+  if (child == 0) {
+    close(pipe_ends[0]);
+    std::string outcome;
+    if (geteuid() == 0 &&
+        (setresgid(65534, 65534, 65534) != 0 ||
+         setresuid(65534, 65534, 65534) != 0)) {
+      outcome = "cannot become user nobody";
+    } else {
+      try {
+        if (open_connection(path)
+                ->execute("SELECT a FROM t")
+                .field(0)
+                .as_number() != 1)
+          outcome = "wrong row";
+      } catch (const RuntimeError& e) {
+        outcome = e.description();
+      }
+    }
+    if (write(pipe_ends[1], outcome.data(), outcome.size()) < 0) _exit(1);
+    _exit(0);
+  }
+  close(pipe_ends[1]);
+  std::string outcome;
+  char buffer[256];
+  for (ssize_t n; (n = read(pipe_ends[0], buffer, sizeof buffer)) > 0;)
+    outcome.append(buffer, n);
+  close(pipe_ends[0]);
+  waitpid(child, nullptr, 0);
+  return outcome;
+}
+
+TEST(ReadOnlyStore, IsReadWhateverItsJournalAndDirectory) {
+  struct Case {
+    const char* journal;
+    mode_t directory_mode;
+  };
+  // 0777: the reader may create the WAL index beside the store; 0555: it may
+  // not, and no log is pending.
+  for (const Case c : {Case{"wal", 0777}, Case{"wal", 0555},
+                       Case{"delete", 0777}, Case{"delete", 0555}}) {
+    testing::TempDir dir;
+    const std::string path = dir.file("tienda.db");
+    const std::filesystem::path directory =
+        std::filesystem::path(path).parent_path();
+    ASSERT_EQ(make_store(path, c.journal), c.journal);
+    chmod(path.c_str(), 0444);
+    chmod(directory.c_str(), c.directory_mode);
+    EXPECT_EQ(read_in_child(path), "")
+        << c.journal << " store, directory " << std::oct << c.directory_mode;
+    chmod(directory.c_str(), 0700);
+    EXPECT_EQ(sqlite_exec(path, "PRAGMA journal_mode"), c.journal);
+  }
+}
+
+TEST(ReadOnlyStore, OnlyACreatedStoreIsPutInWalMode) {
+  testing::TempDir dir;
+  const std::string rollback = dir.file("rollback.db");
+  make_store(rollback, "delete");
+  open_connection(rollback)->execute("INSERT INTO t VALUES (2)");
+  EXPECT_EQ(sqlite_exec(rollback, "PRAGMA journal_mode"), "delete");
+
+  const std::string created = dir.file("created.db");
+  open_connection(created)->execute("CREATE TABLE t (a)");
+  EXPECT_EQ(sqlite_exec(created, "PRAGMA journal_mode"), "wal");
+}
+
+}  // namespace
+}  // namespace promocionesQEX
