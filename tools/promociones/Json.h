@@ -1,5 +1,6 @@
 // A small JSON writer for the command-line host's --json output: objects and
-// arrays built in order, texts escaped, numbers in the general number form.
+// arrays built in order, texts escaped (bytes that are not UTF-8 become
+// U+FFFD), numbers in the general number form. The output is always JSON.
 #pragma once
 
 #include <string>
@@ -9,11 +10,14 @@
 
 namespace promociones_cli {
 
+// `text` as a JSON string: quotes, backslashes and control characters
+// escaped, each broken UTF-8 sequence replaced by U+FFFD.
 std::string json_string(std::string_view text);
 
 class JsonObject {
  public:
   JsonObject& text(std::string_view key, std::string_view value);
+  // A number that is not finite is written null.
   JsonObject& number(std::string_view key, double value);
   JsonObject& boolean(std::string_view key, bool value);
   JsonObject& null(std::string_view key);
