@@ -42,6 +42,19 @@ TEST_F(CliTest, BadArgumentsAreRefusedWithAMessageAndExitCodeTwo) {
        "como separador decimal)\n"},
       {{"pv-cantidad", "--bd", bd(), "--cliente", "C1", "--cantidad", "7"},
        "promociones: --producto es obligatorio\n"},
+      {promocion(bd(), "--cantidad", "-1e999"),
+       "promociones: --cantidad: \"-1e999\" está fuera del intervalo de los "
+       "números\n"},
+      // Given empty (an unset shell variable), a date is not "now".
+      {promocion(bd(), "--fecha", ""),
+       "promociones: --fecha: \"\" no es una fecha válida (use "
+       "\"AAAA-MM-DD HH:MM:SS\")\n"},
+      {promocion(bd(), "--reloj", ""), "promociones: --reloj: \"\"", false},
+      {{"borrar", "--bd", bd()},
+       "promociones: subcomando desconocido: borrar (vea promociones --help)\n"},
+      {{"descuento-global", "--bd", bd(), "--archivo", path_in_directory("")},
+       "promociones: --archivo: \"" + path_in_directory("") +
+           "\" es un directorio, no un archivo CSV\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);

@@ -153,8 +153,14 @@ TEST_F(LookupCommands, EachSubcommandPrintsItsAnswerAsJson) {
 // An error raised by the operation goes to stderr with its number; a Pv
 // lookup's failure is its Error text. Both exit with 1.
 TEST_F(LookupCommands, AFailingLookupExitsWithOne) {
+  // 300000 against "buy 3" is past the 16-bit count of applications.
+  ToolResult r = lookup("promocion", {"--producto", "P1", "--cantidad",
+                                      "300000", "--unidad", "PZA"});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "promociones: error 6: Overflow (--cantidad 300000)\n");
+
   exec("DROP TABLE Promocion_1x");
-  ToolResult r = lookup(
+  r = lookup(
       "promocion", {"--producto", "P1", "--cantidad", "7", "--unidad", "PZA"});
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.out, "");

@@ -18,7 +18,10 @@ double parse_cantidad(const std::string& text, const std::string& option) {
   try {
     const double value = promocionesQEX::parse_number(text);
     if (std::isfinite(value)) return value;
-  } catch (const promocionesQEX::RuntimeError&) {
+  } catch (const promocionesQEX::RuntimeError& e) {
+    if (e.number() == promocionesQEX::RuntimeError::kOverflow)
+      throw UsageError(option + ": \"" + text +
+                       "\" está fuera del intervalo de los números");
   }
   throw UsageError(option + ": \"" + text +
                    "\" no es un número válido (use '.' como separador "

@@ -32,7 +32,9 @@ struct LookupOptions {
 // option in the message when the text does not read as a date-time.
 promocionesQEX::DateTime parse_fecha(const std::string& text,
                                      const std::string& option);
-// A quantity written with '.' as the decimal separator.
+// A quantity written with '.' as the decimal separator; the message names
+// `option` for a text that is not a number and for one past the numbers'
+// range.
 double parse_cantidad(const std::string& text, const std::string& option);
 // Fails with a message naming the option when the value is empty.
 const std::string& required(const std::string& value,

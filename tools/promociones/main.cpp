@@ -1,6 +1,7 @@
 // promociones: a command-line host of the promotions library. It creates the
 // demo database, runs each lookup and records global-discount documents.
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <iostream>
 
 #include "Commands.h"
@@ -25,6 +26,36 @@ void add_fecha(CLI::App* cmd, LookupOptions& o) {
   cmd->add_option("--fecha", o.fecha,
                   "Fecha y hora de la venta \"AAAA-MM-DD HH:MM:SS\" "
                   "(por omisión, ahora)");
+}
+
+// The first argument names the subcommand; CLI11 would only say an argument
+// was not expected, so an unknown one is named here.
+void check_subcommand(const CLI::App& app, int argc, char** argv) {
+  if (argc < 2 || argv[1][0] == '-') return;
+  for (const CLI::App* cmd : app.get_subcommands({}))
+    if (cmd->get_name() == argv[1]) return;
+  throw UsageError(std::string("subcomando desconocido: ") + argv[1] +
+                   " (vea promociones --help)");
+}
+
+// Without --fecha or --reloj the moment is now; given empty, it is a mistake
+// (an unset shell variable), not a request for now.
+void check_given_dates(const CLI::App& app) {
+  for (const CLI::App* cmd : app.get_subcommands()) {
+    for (const char* name : {"--fecha", "--reloj"}) {
+      const CLI::Option* option = cmd->get_option_no_throw(name);
+      if (!option) continue;
+      for (const std::string& value : option->results())
+        if (value.empty()) parse_fecha(value, name);
+    }
+  }
+}
+
+void check_csv_file(const std::string& path) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored))
+    throw UsageError("--archivo: \"" + path +
+                     "\" es un directorio, no un archivo CSV");
 }
 
 }  // namespace
@@ -101,7 +132,12 @@ int main(int argc, char** argv) {
       ->required();
 
   try {
+    check_subcommand(app, argc, argv);
     app.parse(argc, argv);
+    check_given_dates(app);
+  } catch (const UsageError& e) {
+    std::cerr << "promociones: " << e.what() << '\n';
+    return 2;
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
@@ -117,13 +153,20 @@ int main(int argc, char** argv) {
     if (*vigentes) return run_vigentes(common, o, std::cout);
     if (*pv_cantidad) return run_pv_cantidad(common, o, std::cout);
     if (*pv_importe) return run_pv_importe(common, o, std::cout);
-    if (*descuento) return run_descuento_global(common, csv, std::cout);
+    if (*descuento) {
+      check_csv_file(csv);
+      return run_descuento_global(common, csv, std::cout);
+    }
   } catch (const UsageError& e) {
     std::cerr << "promociones: " << e.what() << '\n';
     return 2;
   } catch (const promocionesQEX::RuntimeError& e) {
-    std::cerr << "promociones: error " << e.number() << ": " << e.description()
-              << '\n';
+    std::cerr << "promociones: error " << e.number() << ": " << e.description();
+    // A lookup's 16-bit counts overflow with the quantity sold: name it.
+    if (e.number() == promocionesQEX::RuntimeError::kOverflow &&
+        !o.cantidad.empty())
+      std::cerr << " (--cantidad " << o.cantidad << ")";
+    std::cerr << '\n';
     return 1;
   } catch (const std::exception& e) {
     std::cerr << "promociones: " << e.what() << '\n';
