@@ -1,0 +1,201 @@
+// The operations that catch their own errors, with every statement they send
+// failing in turn: each call still returns, with the empty or False result
+// and the Error text the error convention gives, and the global-discount
+// table holds whole lines only.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "DiscountFixture.h"
+#include "FailingConnection.h"
+#include "TempDatabase.h"
+#include "companions/CommonServices.h"
+#include "companions/DataSession.h"
+#include "frame/ErrorConvention.h"
+#include "frame/Publico.h"
+#include "promocionesQEX/Companions.h"
+#include "promocionesQEX/Database.h"
+#include "promocionesQEX/Promociones.h"
+
+namespace promocionesQEX::testing {
+namespace {
+
+const DemoOptions kDemo;
+
+// The default companions on `db`, every statement of both counted by
+// `count`, the clock stopped at the demo's moment.
+class FaultyCompanions {
+ public:
+  FaultyCompanions(const TempDatabase& db,
+                   const std::shared_ptr<StatementCount>& count) {
+    auto failing = [&] {
+      return std::make_shared<FailingConnection>(
+          open_connection(db.connection_text()), count);
+    };
+    auto sesion =
+        std::make_shared<companions::DataSession>(failing(), "PRUEBAS");
+    auto servicios = with_fixed_clock(
+        std::make_shared<companions::CommonServices>(failing()), kDemo.moment);
+    CompanionFactories factories;
+    factories.sesion_datos = [sesion] { return sesion; };
+    factories.servicios = [servicios] { return servicios; };
+    install_companions(std::move(factories));
+    discard_thread_module();
+  }
+  ~FaultyCompanions() {
+    reset_companions();
+    discard_thread_module();
+  }
+};
+
+struct Outcome {
+  bool empty_result = false;
+  std::string error;
+};
+
+// The demo store the lookups read; they write nothing, so one serves all.
+const TempDatabase& demo_store() {
+  static const TempDatabase db;
+  static const bool filled = (create_demo_data(*db.connection(), kDemo), true);
+  (void)filled;
+  return db;
+}
+
+// Runs `operation` on a fresh Promociones with the n-th statement failing
+// (0: none); the statements sent come back in `count`.
+Outcome run_failing(const TempDatabase& db, int n,
+                    const std::function<Outcome(Promociones&)>& operation,
+                    std::shared_ptr<StatementCount>& count) {
+  count = std::make_shared<StatementCount>();
+  count->fail_at = n;
+  FaultyCompanions companions(db, count);
+  Promociones promociones;
+  return operation(promociones);
+}
+
+TEST(CaughtErrors, PvLookupsGiveTheirPrefixAndAnEmptyList) {
+  const DemoShowcase s = demo_showcase(kDemo);
+  struct Lookup {
+    std::string_view prefix;
+    std::function<Outcome(Promociones&)> run;
+  };
+  const Lookup lookups[] = {
+      {kPrefixGetPromocionPvCantidad,
+       [&](Promociones& p) {
+         std::string leyenda;
+         const std::string list = p.Get_Promocion_Pv_Cantidad(
+             kDemo.moment, s.branch, s.customer, s.product, s.quantity,
+             leyenda);
+         return Outcome{list.empty(), p.get_Error()};
+       }},
+      {kPrefixGetPromocionPvImporte,
+       [&](Promociones& p) {
+         const std::string list = p.Get_Promocion_Pv_Importe(
+             kDemo.moment, s.branch, s.customer, s.sale_id);
+         return Outcome{list.empty(), p.get_Error()};
+       }},
+  };
+  for (const Lookup& lookup : lookups) {
+    SCOPED_TRACE(lookup.prefix);
+    std::shared_ptr<StatementCount> count;
+    const Outcome clean = run_failing(demo_store(), 0, lookup.run, count);
+    ASSERT_FALSE(clean.empty_result);  // the demo sale earns promotions
+    ASSERT_EQ(clean.error, "");
+    const int sent = static_cast<int>(count->sent.size());
+    for (int n = 1; n <= sent; ++n) {
+      const Outcome failed = run_failing(demo_store(), n, lookup.run, count);
+      EXPECT_TRUE(failed.empty_result) << "statement " << n;
+      EXPECT_EQ(failed.error, error_text(lookup.prefix, injected_failure(n)))
+          << count->sent.back();
+    }
+  }
+}
+
+// Every line in the table, each as its columns' texts but the moment it was
+// written.
+std::string stored_lines(const TempDatabase& db) {
+  std::string lines;
+  for (Recordset rs = db.exec("SELECT * FROM Promocion_Descuento_Global");
+       !rs.eof(); rs.move_next()) {
+    for (std::size_t i = 0; i < rs.field_count(); ++i)
+      if (rs.field_name(i) != "Pdg_Fecha_Alta")
+        lines += rs.field(i).is_null() ? "NULL|" : rs.field(i).as_text() + "|";
+    lines += "\n";
+  }
+  return lines;
+}
+
+Outcome record_first_line(Promociones& p) {
+  p.put_Detalle_Descuento_Global(discount_tests::sample_record());
+  return Outcome{!p.Add_Promocion_Descuento_Global(), p.get_Error()};
+}
+
+// What Error holds when statement `text` fails: the insert is caught by its
+// own handler, a folio that cannot be taken is reported as such, the
+// registration passes on the services' text, the rest reach the handler of
+// Add_Promocion_Descuento_Global.
+std::string expected_error(const std::string& text, int n) {
+  const std::string add =
+      std::string(kPrefixAddPromocionDescuentoGlobal) + std::string(kCrLf);
+  if (text.starts_with("INSERT INTO Promocion_Descuento_Global"))
+    return error_text(kPrefixInsertaPromocionDescuentoGlobal,
+                      injected_failure(n));
+  if (text.find("Folio_Consecutivo") != std::string::npos)
+    return add + "Error al intentar obtener el folio de la venta!";
+  return add + injected_failure(n);
+}
+
+TEST(CaughtErrors, RecordingAGlobalDiscountLineLeavesItWholeOrAbsent) {
+  std::shared_ptr<StatementCount> count;
+  std::string whole_line;
+  int sent = 0, insert_at = 0;
+  {
+    TempDatabase db;
+    for (const char* row : discount_tests::kCatalogueRows) db.exec(row);
+    const Outcome clean = run_failing(db, 0, record_first_line, count);
+    ASSERT_FALSE(clean.empty_result) << clean.error;
+    whole_line = stored_lines(db);
+    sent = static_cast<int>(count->sent.size());
+    for (int i = 0; i < sent; ++i)
+      if (count->sent[i].starts_with("INSERT INTO Promocion_Descuento_Global"))
+        insert_at = i + 1;
+    ASSERT_GT(insert_at, 0);
+  }
+  for (int n = 1; n <= sent; ++n) {
+    TempDatabase db;
+    for (const char* row : discount_tests::kCatalogueRows) db.exec(row);
+    const Outcome failed = run_failing(db, n, record_first_line, count);
+    const std::string& text = count->sent.back();
+    EXPECT_TRUE(failed.empty_result) << "statement " << n << ": " << text;
+    if (text.find("Folio_Usado") != std::string::npos) {
+      // The registration's own words around the cause.
+      EXPECT_TRUE(failed.error.starts_with(
+          std::string(kPrefixAddPromocionDescuentoGlobal) + "\r\n"))
+          << failed.error;
+      EXPECT_NE(failed.error.find(injected_failure(n)), std::string::npos)
+          << failed.error;
+    } else {
+      EXPECT_EQ(failed.error, expected_error(text, n));
+    }
+    // Lines already inserted stay; nothing else is written.
+    EXPECT_EQ(stored_lines(db), n > insert_at ? whole_line : "") << text;
+  }
+}
+
+TEST(CaughtErrors, SettingTheRecordNeedsNoStatement) {
+  TempDatabase db;
+  std::shared_ptr<StatementCount> count;
+  const auto record = discount_tests::sample_record();
+  const Outcome set = run_failing(db, 1, [&](Promociones& p) {
+    p.put_Detalle_Descuento_Global(record);
+    return Outcome{p.get_Detalle_Descuento_Global() != record, p.get_Error()};
+  }, count);
+  EXPECT_FALSE(set.empty_result);
+  EXPECT_EQ(set.error, "");
+  EXPECT_TRUE(count->sent.empty());
+}
+
+}  // namespace
+}  // namespace promocionesQEX::testing
