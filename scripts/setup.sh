@@ -6,7 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make pkg-config sqlite3 libsqlite3-dev libgtest-dev
-          libgmock-dev libbenchmark-dev libcli11-dev locales)
+          libgmock-dev libbenchmark-dev libcli11-dev locales
+          clang libclang-rt-14-dev
+          qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+# The ODBC backend, and the SQLite ODBC driver its tests reach a store through.
+packages+=(unixodbc-dev libsqliteodbc)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \

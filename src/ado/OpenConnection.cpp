@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "ado/odbc/OdbcConnection.h"
 #include "ado/sqlite/SqliteConnection.h"
 #include "promocionesQEX/Connection.h"
 #include "promocionesQEX/RuntimeError.h"
@@ -12,7 +13,6 @@ namespace {
 
 // ADO's numbers for a connection text it cannot use.
 constexpr long kBadArguments = 3001;      // adErrInvalidArgument
-constexpr long kProviderNotFound = 3706;  // adErrProviderNotFound
 
 bool starts_with_scheme(std::string_view text, std::string_view scheme) {
   if (text.size() < scheme.size()) return false;
@@ -34,10 +34,7 @@ std::shared_ptr<Connection> open_connection(
                        "file (PATH or sqlite:PATH) or :memory:");
   }
   if (starts_with_scheme(connection_text, "odbc:")) {
-    throw RuntimeError(kProviderNotFound,
-                       "The SQL Server backend (odbc:) is not available in "
-                       "this build yet; use an SQLite database file (PATH or "
-                       "sqlite:PATH) or :memory:");
+    return std::make_shared<odbc::OdbcConnection>(connection_text.substr(5));
   }
   std::string path = connection_text;
   if (starts_with_scheme(connection_text, "sqlite:")) {

@@ -120,6 +120,23 @@ void str_function(sqlite3_context* context, int argc, sqlite3_value** argv) {
   result_text(context, *text);
 }
 
+// QEX_SET_DATEFIRST(n): SET DATEFIRST n for a client that reaches SQLite
+// without the library's rewriter in front (the ODBC backend over the SQLite
+// ODBC driver, which loads the dialect as an extension). Answers n.
+void set_datefirst_function(sqlite3_context* context, int /*argc*/,
+                            sqlite3_value** argv) {
+  const int value = sqlite3_value_int(argv[0]);
+  if (sqlite3_value_numeric_type(argv[0]) != SQLITE_INTEGER || value < 1 ||
+      value > 7) {
+    return result_error(context,
+                        "SET DATEFIRST: the value must be between 1 and 7");
+  }
+  const auto* session = static_cast<const std::shared_ptr<TsqlSession>*>(
+      sqlite3_user_data(context));
+  (*session)->datefirst = value;
+  sqlite3_result_int(context, value);
+}
+
 void destroy_session(void* session) {
   delete static_cast<std::shared_ptr<TsqlSession>*>(session);
 }
@@ -141,8 +158,14 @@ int register_tsql_functions(sqlite3* db, std::shared_ptr<TsqlSession> session) {
     // when registering fails, so the copy never leaks.
     rc = sqlite3_create_function_v2(
         db, "DATEPART", 2, SQLITE_UTF8 | SQLITE_INNOCUOUS,
-        new std::shared_ptr<TsqlSession>(std::move(session)), datepart_function,
-        nullptr, nullptr, destroy_session);
+        new std::shared_ptr<TsqlSession>(session), datepart_function, nullptr,
+        nullptr, destroy_session);
+  }
+  if (rc == SQLITE_OK) {
+    rc = sqlite3_create_function_v2(
+        db, "QEX_SET_DATEFIRST", 1, SQLITE_UTF8 | SQLITE_DIRECTONLY,
+        new std::shared_ptr<TsqlSession>(std::move(session)),
+        set_datefirst_function, nullptr, nullptr, destroy_session);
   }
   return rc;
 }

@@ -10,8 +10,10 @@
 namespace promocionesQEX::sqlite {
 
 // Registers the functions on the connection. DATEPART reads the session's
-// first weekday; the connection keeps the session alive as long as it is
-// open. Returns an SQLite result code.
+// first weekday and QEX_SET_DATEFIRST(n) sets it (for clients without the
+// rewriter, which turns SET DATEFIRST into session state itself); the
+// connection keeps the session alive as long as it is open. Returns an
+// SQLite result code.
 int register_tsql_functions(sqlite3* db, std::shared_ptr<TsqlSession> session);
 
 }  // namespace promocionesQEX::sqlite
