@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FakeCompanions.h"
@@ -12,15 +13,11 @@
 namespace promocionesQEX {
 namespace {
 
-struct Expected {
-  std::string identifier;
-  long buttons;
-  std::string title;
-  std::string text;  // with "7" as the value where the message takes one
-};
-
+// Identifier, buttons, title and text, with "7" as the value where the
+// message takes one, in identifier order.
 TEST(MessageTable, HoldsTheEightMessagesInIdentifierOrder) {
-  const std::vector<Expected> expected{
+  using Row = std::tuple<std::string, long, std::string, std::string>;
+  const std::vector<Row> expected{
       {"ERR-ID:7500001", 48, "ATENCION",
        "No hay suficiente producto disponible para surtir la promoción "
        "actual"},
@@ -39,19 +36,12 @@ TEST(MessageTable, HoldsTheEightMessagesInIdentifierOrder) {
       {"ERR-ID:7500007", 16, "Advertencia", "7"},
       {"ERR-ID:7500008", 16, "Advertencia", "7"},
   };
-  const auto table = message_table();
-  ASSERT_EQ(table.size(), expected.size());
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    SCOPED_TRACE(expected[i].identifier);
-    EXPECT_EQ(table[i].identifier, expected[i].identifier);
-    EXPECT_EQ(table[i].buttons, expected[i].buttons);
-    EXPECT_EQ(table[i].title, expected[i].title);
-    EXPECT_EQ(message_text(table[i].id, "7"), expected[i].text);
-  }
-}
-
-// The value goes in as it stands, never read as a format.
-TEST(MessageText, ValueGoesInAsItStands) {
+  std::vector<Row> table;
+  for (const auto& m : message_table())
+    table.emplace_back(m.identifier, m.buttons, m.title,
+                       message_text(m.id, "7"));
+  EXPECT_EQ(table, expected);
+  // The value goes in as it stands, never read as a format.
   EXPECT_EQ(message_text(MessageId::kSeriesRequired, "TV {} 32\""),
             "El producto TV {} 32\" es serializado, debe especificar las "
             "series para continuar!");
@@ -62,7 +52,6 @@ TEST(ShowMessage, GoesThroughTheSessionWithTheModuleName) {
   Promociones p;
   show_message(MessageId::kCannotReduce, "2", 4242);
   show_message(MessageId::kSeriesError, "Type mismatch");
-
   using M = testing::FakeSesionDatos::MensajeMostrado;
   const std::vector<M> expected{
       {"No tiene permiso para reducir la cantidad en promoción, "
