@@ -114,6 +114,7 @@ ToolResult CliTest::run(const std::vector<std::string>& args,
 std::string CliTest::write_file(const std::string& name,
                                 const std::string& text) const {
   const auto path = directory_ / name;
+  std::filesystem::create_directories(path.parent_path());
   std::ofstream(path, std::ios::binary) << text;
   return path.string();
 }

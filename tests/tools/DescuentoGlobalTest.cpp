@@ -95,6 +95,8 @@ TEST_F(DescuentoGlobal, AFileThatIsNotADocumentRecordsNothing) {
       {kHeader + kLine + "PRECIOS,CONTADO\r\n",
        "promociones: CSV línea 3: 2 campos, el encabezado tiene 29\n"},
       {kHeader, "promociones: CSV: el documento no tiene líneas\n"},
+      {with(kHeader, "Talla,Color,", ""),
+       "promociones: CSV: faltan las columnas \"Color\", \"Talla\"\n"},
       {kHeader + kLine + with(kLine, ",10.5,", ",-0.5,"),
        "promociones: CSV renglón 2: Costo -0.5 no puede ser negativo\n"},
       {kHeader + with(kLine, ",MXN,1,", ",MXN,0,"),

@@ -164,15 +164,37 @@ TEST_F(LookupCommands, AFailingLookupExitsWithOne) {
       "promocion", {"--producto", "P1", "--cantidad", "7", "--unidad", "PZA"});
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "promociones: error 1: no such table: Promocion_1x\n");
+  EXPECT_EQ(r.err,
+            "promociones: error -2147217407: [SQLite 1] no such table: "
+            "Promocion_1x\n");
 
   exec("DROP TABLE Promocion_Pv_Clasificador");
   r = lookup("pv-cantidad", {"--producto", "P1", "--cantidad", "7"});
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.out,
             "{\"resultado\":\"\",\"mensaje\":\"\",\"error\":\"promocionesQex."
-            "dll - Get_Promocion_Pv_Cantidad()\\r\\nno such table: "
-            "Promocion_Pv_Clasificador\",\"leyenda\":\"\"}\n");
+            "dll - Get_Promocion_Pv_Cantidad()\\r\\n[SQLite 1] no such "
+            "table: Promocion_Pv_Clasificador\",\"leyenda\":\"\"}\n");
+}
+
+// Without --bd or PROMOCIONESQEX_BD the user's configuration file names the
+// database; the tool's own version and argument errors speak Spanish.
+TEST_F(LookupCommands, ConfigurationFileVersionAndArgumentErrors) {
+  write_file("sin-configuracion/promocionesQEX/promocionesQEX.conf",
+             "bd = " + bd() + "\n");
+  ToolResult r = run({"clasificador", "--fecha", kFecha, "--json",
+                      "--sucursal", "S01", "--cliente", "C1", "--linea", "LN1"});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, kClasificadorJson);
+
+  r = run({"--version"});
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.out, "promociones 5.5 (Quentrix - Promociones)\n");
+  r = run({"vigentes", "--sucursal", "S01", "sobra"});
+  EXPECT_EQ(r.exit_code, 2);
+  EXPECT_EQ(r.err,
+            "promociones: argumentos no esperados: sobra\n(vea promociones "
+            "--help)\n");
 }
 
 // Each line of the trace is "[traza N µs] " and the text sent.

@@ -120,11 +120,16 @@ std::vector<Line> check_document(const CsvFile& csv) {
     if (!properties().count(name))
       throw UsageError("CSV: columna desconocida \"" + name + "\"");
   }
+  std::string missing;  // every missing column at once, not one per run
   for (const auto& [name, p] : properties())
     if (!optional_column(name) &&
         std::find(csv.header.begin(), csv.header.end(), name) ==
             csv.header.end())
-      throw UsageError("CSV: falta la columna \"" + name + "\"");
+      missing += (missing.empty() ? "\"" : ", \"") + name + "\"";
+  if (!missing.empty())
+    throw UsageError(missing.find(',') == std::string::npos
+                         ? "CSV: falta la columna " + missing
+                         : "CSV: faltan las columnas " + missing);
   if (csv.rows.empty()) throw UsageError("CSV: el documento no tiene líneas");
   if (csv.rows.size() > kMaxLines)
     throw UsageError("CSV: " + std::to_string(csv.rows.size()) +

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "promocionesQEX/Companions.h"
+#include "promocionesQEX/RuntimeError.h"
 
 namespace promociones_cli {
 
@@ -24,20 +25,28 @@ HostSession::HostSession(const CommonOptions& options, bool must_exist) {
     const char* env = std::getenv("PROMOCIONESQEX_BD");
     connection_text_ = env ? env : "";
   }
-  if (connection_text_.empty())
-    throw UsageError(
-        "falta la base de datos: use --bd o la variable PROMOCIONESQEX_BD");
-  const std::string path = sqlite_path(connection_text_);
-  if (must_exist && !path.empty() && !std::filesystem::exists(path))
-    throw UsageError("la base de datos \"" + path + "\" no existe");
-
   std::optional<DateTime> clock;
   if (!options.reloj.empty()) clock = parse_fecha(options.reloj, "--reloj");
 
-  // Companions made elsewhere (the availability the capture windows ask
-  // for) find the same database through the environment.
-  setenv("PROMOCIONESQEX_BD", connection_text_.c_str(), 1);
-  connection_ = open_connection(connection_text_);
+  if (connection_text_.empty()) {
+    // Neither --bd nor the variable: the user's configuration file, read
+    // as every host's default session reads it.
+    try {
+      connection_ = make_default_sesion_datos()->Conexion();
+    } catch (const RuntimeError& e) {
+      throw UsageError("falta la base de datos: use --bd, la variable "
+                       "PROMOCIONESQEX_BD o el archivo de configuración (" +
+                       e.description() + ")");
+    }
+  } else {
+    const std::string path = sqlite_path(connection_text_);
+    if (must_exist && !path.empty() && !std::filesystem::exists(path))
+      throw UsageError("la base de datos \"" + path + "\" no existe");
+    // Companions made elsewhere (the availability the capture windows ask
+    // for) find the same database through the environment.
+    setenv("PROMOCIONESQEX_BD", connection_text_.c_str(), 1);
+    connection_ = open_connection(connection_text_);
+  }
   CompanionFactories factories;
   factories.sesion_datos = [c = connection_, traza = options.traza] {
     auto sesion = make_default_sesion_datos(c);

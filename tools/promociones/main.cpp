@@ -6,6 +6,7 @@
 
 #include "Commands.h"
 #include "promocionesQEX/RuntimeError.h"
+#include "promocionesQEX/Version.h"
 
 using namespace promociones_cli;
 
@@ -51,6 +52,48 @@ void check_given_dates(const CLI::App& app) {
   }
 }
 
+// CLI11 writes its help frame and its parse errors in English; the tool
+// speaks Spanish, like the library's own messages.
+void speak_spanish(CLI::App& app) {
+  auto formatter = app.get_formatter();
+  formatter->label("Usage", "Uso");
+  formatter->label("OPTIONS", "OPCIONES");
+  formatter->label("SUBCOMMAND", "SUBCOMANDO");
+  formatter->label("SUBCOMMANDS", "SUBCOMANDOS");
+  formatter->label("Options", "Opciones");
+  formatter->label("Subcommands", "Subcomandos");
+  formatter->label("Positionals", "Posicionales");
+  formatter->label("REQUIRED", "OBLIGATORIA");
+  formatter->label("TEXT", "TEXTO");
+  formatter->label("Needs", "Requiere");
+  formatter->label("Excludes", "Excluye");
+  app.set_help_flag("-h,--help", "Muestra esta ayuda y termina");
+  app.set_version_flag("--version",
+                       std::string("promociones ") +
+                           promocionesQEX::library_version() + " (" +
+                           promocionesQEX::library_description() + ")",
+                       "Muestra la versión y termina");
+}
+
+// The parse error in Spanish: its kind says what went wrong, and the name
+// or value CLI11 quotes after its last ':' says where.
+std::string spanish(const CLI::ParseError& e) {
+  const std::string text = e.what();
+  const auto colon = text.rfind(": ");
+  const std::string detail =
+      colon == std::string::npos ? text : text.substr(colon + 2);
+  if (dynamic_cast<const CLI::RequiredError*>(&e))
+    return "falta una opción obligatoria (" + text + ")";
+  if (dynamic_cast<const CLI::ExtrasError*>(&e))
+    return "argumentos no esperados: " + detail;
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&e))
+    return "a una opción le falta su valor o le sobran (" + text + ")";
+  if (dynamic_cast<const CLI::ConversionError*>(&e) ||
+      dynamic_cast<const CLI::ValidationError*>(&e))
+    return "valor no válido (" + text + ")";
+  return "argumentos no válidos (" + text + ")";
+}
+
 void check_csv_file(const std::string& path) {
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored))
@@ -62,6 +105,7 @@ void check_csv_file(const std::string& path) {
 
 int main(int argc, char** argv) {
   CLI::App app{"promociones: consulta de promociones de venta"};
+  speak_spanish(app);
   app.require_subcommand(1);
   CommonOptions common;
   LookupOptions o;
@@ -140,8 +184,11 @@ int main(int argc, char** argv) {
     return 2;
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    app.exit(e);
+    std::cerr << "promociones: " << spanish(e)
+              << "\n(vea promociones --help)\n";
     return 2;
   }
 
