@@ -5,6 +5,7 @@
 #include "companions/FolioRegister.h"
 #include "companions/FolioSequence.h"
 #include "companions/SqlText.h"
+#include "companions/WindowFacilities.h"
 #include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::companions {
@@ -84,14 +85,17 @@ std::string CommonServices::Get_Consulta(const std::string& Nombre) {
   return text;
 }
 
-std::string CommonServices::Muestra_Busqueda(const std::string& /*Consulta*/,
+std::string CommonServices::Muestra_Busqueda(const std::string& Consulta,
                                              long /*Reservado*/,
                                              const std::string& /*Fuente*/) {
-  return "";
+  const PickListPresenter show = pick_list_presenter();
+  if (!show) return "";
+  return show(read_pick_list(*connection_.get(), Consulta));
 }
 
-Variant CommonServices::Envia_Teclas(const std::string& /*Teclas*/,
+Variant CommonServices::Envia_Teclas(const std::string& Teclas,
                                      long /*Espera*/) {
+  if (const KeySender send = key_sender()) send(Teclas);
   return Variant();
 }
 

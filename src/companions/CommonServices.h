@@ -57,13 +57,14 @@ class CommonServices : public clsServicios {
   // with a less helpful message.
   std::string Get_Consulta(const std::string& Nombre) override;
 
-  // The pick list is a window and arrives with the capture windows, which
-  // install their own services. Until then: "", the answer for "nothing
-  // picked", which every caller already handles.
+  // Runs Consulta and shows its rows in the pick list the capture windows'
+  // library installs (WindowFacilities.h); the first column of the chosen
+  // row, "" when none is chosen. Without the windows' library: "" and the
+  // query is not run. Reservado and Fuente are not used.
   std::string Muestra_Busqueda(const std::string& Consulta, long Reservado,
                                const std::string& Fuente) override;
-  // Likewise a window facility: sends nothing and answers Null (callers
-  // ignore the result).
+  // Sends the keystrokes to the focused widget through the windows'
+  // library; nothing without it. Answers Null (callers ignore the result).
   Variant Envia_Teclas(const std::string& Teclas, long Espera) override;
 
  private:
