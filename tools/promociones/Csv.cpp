@@ -56,7 +56,10 @@ CsvFile read_csv(const std::string& path) {
   if (!in) throw UsageError("no se puede leer el archivo \"" + path + "\"");
   std::stringstream buffer;
   buffer << in.rdbuf();
-  std::string text = buffer.str();
+  return parse_csv(buffer.str(), path);
+}
+
+CsvFile parse_csv(std::string text, const std::string& path) {
   if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
 
   CsvFile csv;

@@ -15,5 +15,7 @@ struct CsvFile {
 // Fails with UsageError for an unreadable file, an unterminated quote or a
 // row whose field count differs from the header's (naming the line).
 CsvFile read_csv(const std::string& path);
+// The same from the file's text; `path` only names it in messages.
+CsvFile parse_csv(std::string text, const std::string& path = "");
 
 }  // namespace promociones_cli
