@@ -8,7 +8,6 @@ cd "$(dirname "$0")/.."
 packages=(cmake g++ make pkg-config sqlite3 libsqlite3-dev libgtest-dev
           libgmock-dev libbenchmark-dev libcli11-dev locales
           clang libclang-rt-14-dev
-          clang libclang-rt-14-dev
           qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
 # The ODBC backend, and the SQLite ODBC driver its tests reach a store through.
 packages+=(unixodbc-dev libsqliteodbc)
