@@ -1,5 +1,6 @@
 // The statements the generator sends, to the character: batched INSERTs
-// (texts quoted with quotes doubled, numbers plain) inside one transaction.
+// (texts quoted with quotes doubled, numbers plain) inside one transaction,
+// rolled back when not committed.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,47 +15,31 @@ using ::testing::ElementsAre;
 TEST(BatchInsert, SendsOneStatementPerBatchInsideTheTransaction) {
   testing::TempDatabase db;
   RecordingConnection recording(db.connection());
-  {
-    Transaction transaction(recording);
-    BatchInsert batch(recording, "Moneda", {"Mn_Cve_Moneda", "Mn_Descripcion"},
-                      2);
-    batch.row().text("MXN").text("Peso").end();
-    batch.row().text("USD").text("D'olar").end();
-    batch.row().text("EUR").text("Euro").end();
-    batch.flush();
-    EXPECT_EQ(batch.rows(), 3);
-    transaction.commit();
-  }
-  EXPECT_THAT(
-      recording.statements(),
-      ElementsAre("BEGIN TRANSACTION",
-                  "INSERT INTO Moneda (Mn_Cve_Moneda, Mn_Descripcion) VALUES "
-                  "('MXN', 'Peso'), ('USD', 'D''olar')",
-                  "INSERT INTO Moneda (Mn_Cve_Moneda, Mn_Descripcion) VALUES "
-                  "('EUR', 'Euro')",
-                  "COMMIT TRANSACTION"));
-}
-
-TEST(BatchInsert, WritesNumbersPlainAndRollsBackWhenNotCommitted) {
-  testing::TempDatabase db;
-  RecordingConnection recording(db.connection());
-  {
+  for (bool commit : {true, false}) {
     Transaction transaction(recording);
     BatchInsert batch(recording, "Promocion_Pv_Venta",
-                      {"Ppv_ID", "Ppv_Importe"});
-    batch.row().text("V1").number(1250.5).end();
+                      {"Ppv_ID", "Ppv_Importe"}, 2);
+    batch.row().text("MXN").number(1250.5).end();
+    batch.row().text("D'olar").number(-2).end();
+    batch.row().text("EUR").number(1e20).end();
     batch.flush();
+    EXPECT_EQ(batch.rows(), 3);
+    if (commit) transaction.commit();
   }
-  EXPECT_THAT(recording.statements(),
-              ElementsAre("BEGIN TRANSACTION",
-                          "INSERT INTO Promocion_Pv_Venta (Ppv_ID, "
-                          "Ppv_Importe) VALUES ('V1', 1250.5)",
-                          "ROLLBACK TRANSACTION"));
-  EXPECT_EQ(db.connection()
-                ->execute("SELECT COUNT(*) AS n FROM Promocion_Pv_Venta")
-                .field("n")
+  const std::string first =
+      "INSERT INTO Promocion_Pv_Venta (Ppv_ID, Ppv_Importe) VALUES "
+      "('MXN', 1250.5), ('D''olar', -2)";
+  const std::string second =
+      "INSERT INTO Promocion_Pv_Venta (Ppv_ID, Ppv_Importe) VALUES "
+      "('EUR', 100000000000000000000)";
+  EXPECT_THAT(
+      recording.statements(),
+      ElementsAre("BEGIN TRANSACTION", first, second, "COMMIT TRANSACTION",
+                  "BEGIN TRANSACTION", first, second, "ROLLBACK TRANSACTION"));
+  EXPECT_EQ(db.exec("SELECT COUNT(*) FROM Promocion_Pv_Venta")
+                .field(std::size_t{0})
                 .as_number(),
-            0);
+            3);
 }
 
 }  // namespace

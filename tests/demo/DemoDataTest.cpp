@@ -28,18 +28,21 @@ DemoOptions small_options(std::uint32_t seed = 7) {
   return options;
 }
 
-std::vector<std::string> column(const TempDatabase& db,
-                                const std::string& sql) {
-  std::vector<std::string> values;
+// Every row of the query, its columns joined by '|'.
+std::vector<std::string> rows(const TempDatabase& db, const std::string& sql) {
+  std::vector<std::string> out;
   for (Recordset rs = db.exec(sql); !rs.eof(); rs.move_next()) {
-    const Variant& v = rs.field(std::size_t{0});
-    values.push_back(v.is_null() ? "NULL" : v.as_text());
+    std::string row;
+    for (std::size_t i = 0; i < rs.field_count(); ++i)
+      row += (i ? "|" : "") +
+             (rs.field(i).is_null() ? "NULL" : rs.field(i).as_text());
+    out.push_back(row);
   }
-  return values;
+  return out;
 }
 
 long count(const TempDatabase& db, const std::string& sql) {
-  return std::stol(column(db, sql).at(0));
+  return std::stol(rows(db, sql).at(0));
 }
 
 TEST(DemoData, SizesFollowTheOptions) {
@@ -70,21 +73,14 @@ TEST(DemoData, SameSeedSameRowsAnotherSeedOtherPromotions) {
   create_demo_data(*second.connection(), small_options(7));
   create_demo_data(*other.connection(), small_options(8));
   auto dump = [](const TempDatabase& db) {
-    std::vector<std::string> rows;
-    for (const auto& table : column(db,
-                                    "SELECT name FROM sqlite_master WHERE "
-                                    "type = 'table' ORDER BY name")) {
-      for (Recordset rs = db.exec("SELECT * FROM " + table + " ORDER BY 1, 2");
-           !rs.eof(); rs.move_next()) {
-        std::string row = table;
-        for (std::size_t i = 0; i < rs.field_count(); ++i) {
-          const Variant& v = rs.field(i);
-          row += "|" + (v.is_null() ? "NULL" : v.as_text());
-        }
-        rows.push_back(row);
-      }
-    }
-    return rows;
+    std::vector<std::string> all;
+    for (const auto& table : rows(db,
+                                  "SELECT name FROM sqlite_master WHERE "
+                                  "type = 'table' ORDER BY name"))
+      for (const auto& row :
+           rows(db, "SELECT * FROM " + table + " ORDER BY 1, 2"))
+        all.push_back(table + "|" + row);
+    return all;
   };
   const auto dumped = dump(first);
   EXPECT_EQ(dumped, dump(second));
@@ -92,31 +88,46 @@ TEST(DemoData, SameSeedSameRowsAnotherSeedOtherPromotions) {
   const std::string promotions =
       "SELECT Prm_Producto_Venta || Prm_Valor_Busqueda"
       " FROM Promocion_1x ORDER BY Prm_ID";
-  EXPECT_NE(column(first, promotions), column(other, promotions));
+  EXPECT_NE(rows(first, promotions), rows(other, promotions));
 }
 
 TEST(DemoData, StockPromotionsAndCompanionRowsAreConsistent) {
   TempDatabase db;
   create_demo_data(*db.connection(), small_options());
-  // Every product is stocked at every warehouse of the 4 branches.
-  EXPECT_EQ(count(db,
-                  "SELECT COUNT(*) FROM (SELECT DISTINCT Sc_Cve_Sucursal,"
-                  " Al_Cve_Almacen, Pr_Cve_Producto FROM Existencia)"),
-            8 * 150);
-  // Stock of a serialized product = its series in force at that place.
-  EXPECT_EQ(count(db,
-                  "SELECT COUNT(*) FROM Existencia e JOIN Producto p ON "
-                  "p.Pr_Cve_Producto = e.Pr_Cve_Producto WHERE "
-                  "p.Pr_Tipo_Producto = '03' AND e.Ex_Existencia <> "
-                  "(SELECT COUNT(*) FROM Existencia_Serie s WHERE "
-                  "s.Sc_Cve_Sucursal = e.Sc_Cve_Sucursal AND "
-                  "s.Al_Cve_Almacen = e.Al_Cve_Almacen AND "
-                  "s.Pr_Cve_Producto = e.Pr_Cve_Producto AND "
-                  "s.Es_Cve_Estado = 'LI')"),
-            0);
-  // Promotions use every scope level of each lookup; Pv ones are complete.
+  const std::pair<const char*, long> counts[] = {
+      // Every product is stocked at every warehouse of the 4 branches.
+      {"SELECT COUNT(*) FROM (SELECT DISTINCT Sc_Cve_Sucursal, Al_Cve_Almacen,"
+       " Pr_Cve_Producto FROM Existencia)",
+       8 * 150},
+      // Stock of a serialized product = its series in force at that place.
+      {"SELECT COUNT(*) FROM Existencia e JOIN Producto p ON "
+       "p.Pr_Cve_Producto = e.Pr_Cve_Producto WHERE p.Pr_Tipo_Producto = '03' "
+       "AND e.Ex_Existencia <> (SELECT COUNT(*) FROM Existencia_Serie s WHERE "
+       "s.Sc_Cve_Sucursal = e.Sc_Cve_Sucursal AND s.Al_Cve_Almacen = "
+       "e.Al_Cve_Almacen AND s.Pr_Cve_Producto = e.Pr_Cve_Producto AND "
+       "s.Es_Cve_Estado = 'LI')",
+       0},
+      // Every Pv promotion has details and classifier rows.
+      {"SELECT COUNT(*) FROM Promocion_Pv p WHERE NOT EXISTS (SELECT 1 FROM "
+       "Promocion_Pv_Detalle d WHERE d.Pp_Folio = p.Pp_Folio) OR NOT EXISTS "
+       "(SELECT 1 FROM Promocion_Pv_Clasificador c WHERE c.Pp_Folio = "
+       "p.Pp_Folio)",
+       0},
+      // The global-discount sequence exists and starts at 1.
+      {"SELECT COUNT(*) > 0 AND MIN(Fc_Siguiente) = 1 AND MAX(Fc_Siguiente) = "
+       "1 FROM Folio_Consecutivo WHERE Fc_Consecutivo = "
+       "'PROMOCION_DESCUENTO_GLOBAL'",
+       1},
+      {"SELECT instr(Co_Texto, '{FOLIO}') > 0 AND instr(Co_Texto, "
+       "'{PARAMETROS}') > 0 FROM Consulta WHERE Co_Nombre = "
+       "'PROMOCION_PV_DETALLE'",
+       1},
+  };
+  for (const auto& [sql, expected] : counts)
+    EXPECT_EQ(count(db, sql), expected) << sql;
+  // Promotions use every scope level of each lookup.
   auto codes = [&](const std::string& sql) {
-    auto values = column(db, sql);
+    auto values = rows(db, sql);
     return std::set<std::string>(values.begin(), values.end());
   };
   const std::set<std::string> quantity = {"CL", "CA", "GR", "RU", "SE"};
@@ -126,40 +137,22 @@ TEST(DemoData, StockPromotionsAndCompanionRowsAreConsistent) {
               IsSupersetOf({"CL", "CA", "GR", "RU", "SG"}));
   EXPECT_THAT(codes("SELECT Pp_Aplicar FROM Promocion_Pv WHERE Pp_Tipo = '01'"),
               IsSupersetOf({"CL", "CC", "GC", "RT", "SG"}));
-  EXPECT_EQ(count(db,
-                  "SELECT COUNT(*) FROM Promocion_Pv p WHERE NOT EXISTS "
-                  "(SELECT 1 FROM Promocion_Pv_Detalle d WHERE d.Pp_Folio "
-                  "= p.Pp_Folio) OR NOT EXISTS (SELECT 1 FROM "
-                  "Promocion_Pv_Clasificador c WHERE c.Pp_Folio = "
-                  "p.Pp_Folio)"),
-            0);
-  // What the companions read: parameters, permissions, sequences, queries.
-  EXPECT_THAT(column(db,
-                     "SELECT Pa_Nombre || '=' || Pa_Tipo || ':' || "
-                     "Pa_Valor FROM Parametro ORDER BY 1"),
-              ElementsAre("PED_VALIDAR_DISPONIBILIDAD_PARA_PROMOCION=B:1",
-                          "VEN_PROMOCION_IMPORTE_AGRUPADOR=T:CT,DP,LN"));
+  EXPECT_THAT(rows(db,
+                   "SELECT Pa_Nombre, Pa_Tipo, Pa_Valor FROM Parametro "
+                   "ORDER BY 1"),
+              ElementsAre("PED_VALIDAR_DISPONIBILIDAD_PARA_PROMOCION|B|1",
+                          "VEN_PROMOCION_IMPORTE_AGRUPADOR|T|CT,DP,LN"));
   const DemoShowcase keys = demo_showcase(small_options());
   auto permissions = [&](const std::string& user) {
-    return column(db,
-                  "SELECT Pe_Cve_Permiso FROM Usuario_Permiso WHERE "
-                  "Us_Cve_Usuario = '" +
-                      user + "' AND Tr_Cve_Transaccion = '" + keys.transaction +
-                      "' ORDER BY 1");
+    return rows(db,
+                "SELECT Pe_Cve_Permiso FROM Usuario_Permiso WHERE "
+                "Us_Cve_Usuario = '" +
+                    user + "' AND Tr_Cve_Transaccion = '" + keys.transaction +
+                    "' ORDER BY 1");
   };
   EXPECT_THAT(permissions(keys.user_with_permissions),
               ElementsAre("PROM01", "PROM02"));
   EXPECT_THAT(permissions(keys.user_without_permissions), ElementsAre());
-  EXPECT_EQ(count(db,
-                  "SELECT COUNT(*) FROM Folio_Consecutivo WHERE "
-                  "Fc_Consecutivo = 'PROMOCION_DESCUENTO_GLOBAL' AND "
-                  "Fc_Siguiente = 1"),
-            4);
-  EXPECT_EQ(count(db,
-                  "SELECT instr(Co_Texto, '{FOLIO}') > 0 AND instr(Co_Texto, "
-                  "'{PARAMETROS}') > 0 FROM Consulta WHERE Co_Nombre = "
-                  "'PROMOCION_PV_DETALLE'"),
-            1);
 }
 
 TEST(DemoData, RefusedOrFailedGenerationWritesNothing) {
