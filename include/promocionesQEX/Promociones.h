@@ -99,6 +99,27 @@ class Promociones {
                                        const std::string& Cl_Cve_Cliente,
                                        const std::string& Ppv_ID);
 
+  // --- Quantity promotion capture ---------------------------------------------
+  // Lets the user confirm, in the modal window frmCapturarPromocion, the
+  // goods the sale line's quantity promotion gives (or, when Edicion is true
+  // and Promociones holds a previous capture, those goods), within the
+  // permissions PROM01/PROM02 of Transaccion and the stock of Sucursal and
+  // Almacen. True when there was nothing to capture or the user accepted,
+  // false when the user cancelled; either way get_Promociones() then holds
+  // the goods as a promotion code string. Returns only when the window has
+  // closed. Loads the windows' library on first use (see Ventanas.h): a
+  // missing library fails with RuntimeError 429 naming it. Must run on the
+  // thread of the host's QApplication (one is created when there is none);
+  // another thread fails with RuntimeError 5. Other errors reach the caller
+  // with get_Promociones() empty.
+  bool Capturar_Promociones(
+      const DateTime& Fecha, const std::string& Sc_Cve_Sucursal,
+      const std::string& Cl_Cve_Cliente, const std::string& Pr_Cve_Producto,
+      const std::string& Tl_Cve_Talla, const std::string& Cl_Cve_Color,
+      const double& Cantidad, const std::string& Un_Cve_Unidad,
+      const std::string& Transaccion = "", const bool& Edicion = false,
+      const std::string& Promociones = "");
+
   // --- Global-discount document ----------------------------------------------
   std::shared_ptr<clsPromoDescuentoGlobal> get_Detalle_Descuento_Global()
       const {

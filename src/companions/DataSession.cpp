@@ -4,6 +4,7 @@
 
 #include "companions/CompanionErrors.h"
 #include "companions/Configuration.h"
+#include "companions/MessagePresenter.h"
 #include "companions/SqlText.h"
 #include "promocionesQEX/RuntimeError.h"
 
@@ -83,11 +84,12 @@ bool DataSession::Tiene_Permiso(const std::string& Transaccion,
 }
 
 Variant DataSession::Muestra_Mensaje(const std::string& Mensaje,
-                                     long /*Botones*/,
-                                     const std::string& Titulo,
-                                     long /*Ventana*/,
-                                     const std::string& Modulo,
+                                     long Botones, const std::string& Titulo,
+                                     long Ventana, const std::string& Modulo,
                                      const std::string& Id_Mensaje) {
+  if (MessagePresenter show = message_presenter();
+      show && show(Mensaje, Botones, Titulo, Ventana))
+    return Variant(1);
   *messages_ << Modulo << " - " << Titulo << " [" << Id_Mensaje
              << "]: " << Mensaje << std::endl;
   return Variant(1);

@@ -43,9 +43,11 @@ class DataSession : public clsSesionDatos {
   bool Tiene_Permiso(const std::string& Transaccion, const std::string& Permiso,
                      const std::string& Descripcion) override;
 
-  // Writes "Modulo - Titulo [Id_Mensaje]: Mensaje" as one line and returns 1
-  // (OK). The message box arrives with the capture windows, which install
-  // their own session; until then a console host still sees every message.
+  // Shows a message box through the capture windows' presenter, installed
+  // once the windows have been found (and only when a QApplication runs on
+  // the calling thread to own the box); otherwise
+  // writes "Modulo - Titulo [Id_Mensaje]: Mensaje" as one line, so a console
+  // host still sees every message. Returns 1 (OK) either way.
   Variant Muestra_Mensaje(const std::string& Mensaje, long Botones,
                           const std::string& Titulo, long Ventana,
                           const std::string& Modulo,

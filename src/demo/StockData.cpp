@@ -35,6 +35,22 @@ void write_series(BatchInsert& series, const CatalogueEntry& warehouse,
   }
 }
 
+// The variant the showcase's quantity promotion gives (two units for the
+// showcase sale of 7: one per 3 bought), at the showcase's branch and
+// warehouse, holds exactly those two units. The capture window opens with a
+// real Disponible that covers the goods, and a sale of 9 or more (three
+// units) is short of stock, so accepting it shows the shortage message.
+constexpr double kShowcaseGiftStock = 2;
+
+bool showcase_gift(const DemoWorld& world, const CatalogueEntry& warehouse,
+                   const Product& product, const std::string& size,
+                   const std::string& colour) {
+  const Product& gift = world.product(2);
+  return &warehouse == &world.warehouses[0] && product.key == gift.key &&
+         size == gift.sizes[1 % gift.sizes.size()] &&
+         colour == gift.colours[0];
+}
+
 }  // namespace
 
 long write_stock(Connection& connection, const DemoWorld& world,
@@ -57,6 +73,8 @@ long write_stock(Connection& connection, const DemoWorld& world,
         for (const auto& colour : product.colours) {
           double quantity =
               serialized ? kSeriesPerPlace : quantity_for(int(p) + 1, random);
+          if (showcase_gift(world, warehouse, product, size, colour))
+            quantity = kShowcaseGiftStock;
           stock.row()
               .text(warehouse.parent)
               .text(warehouse.key)

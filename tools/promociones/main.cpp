@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "CaptureCommands.h"
 #include "Commands.h"
 #include "promocionesQEX/RuntimeError.h"
 #include "promocionesQEX/Version.h"
@@ -175,6 +176,8 @@ int main(int argc, char** argv) {
                    "CSV con una línea por renglón del documento")
       ->required();
 
+  CaptureCommands capture(app, common, o, add_common, add_fecha);
+
   try {
     check_subcommand(app, argc, argv);
     app.parse(argc, argv);
@@ -193,6 +196,7 @@ int main(int argc, char** argv) {
   }
 
   try {
+    if (capture.chosen()) return capture.run(std::cout);
     if (*demo) return run_demo(common, std::cout);
     if (*init) return run_init(common, std::cout);
     if (*promocion) return run_promocion(common, o, std::cout);
