@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "promocionesQEX/Database.h"
+#include "demo/DemoData.h"
 
 namespace bench {
 

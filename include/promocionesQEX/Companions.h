@@ -11,13 +11,14 @@
 
 #include "promocionesQEX/Connection.h"
 #include "promocionesQEX/DateTime.h"
+#include "promocionesQEX/Export.h"
 #include "promocionesQEX/Variant.h"
 
 namespace promocionesQEX {
 
 // Data-access session: the database connection, configuration parameters,
 // user permissions and the message box.
-class clsSesionDatos {
+class PROMOCIONESQEX_API clsSesionDatos {
  public:
   virtual ~clsSesionDatos() = default;
 
@@ -43,7 +44,7 @@ class clsSesionDatos {
 
 // Common services: clock, date literals, catalogue descriptions, folio
 // sequences, stored queries, the pick list and key sending.
-class clsServicios {
+class PROMOCIONESQEX_API clsServicios {
  public:
   virtual ~clsServicios() = default;
 
@@ -82,7 +83,7 @@ class clsServicios {
 };
 
 // Availability of a product variant in a branch and warehouse.
-class clsDisponibilidad {
+class PROMOCIONESQEX_API clsDisponibilidad {
  public:
   virtual ~clsDisponibilidad() = default;
   virtual double Get_Disponible(const std::string& Sucursal,
@@ -94,7 +95,7 @@ class clsDisponibilidad {
 };
 
 // Capture of the series of a serialized product from stock.
-class clsCapturaSeries {
+class PROMOCIONESQEX_API clsCapturaSeries {
  public:
   virtual ~clsCapturaSeries() = default;
   virtual void Producto(const std::string& Valor) = 0;
@@ -118,30 +119,29 @@ struct CompanionFactories {
 // The database-backed defaults, for hosts that decorate them (a clock of
 // their own, a traced connection). They read the configuration: the
 // connection text from PROMOCIONESQEX_BD or the user's configuration file.
-std::shared_ptr<clsSesionDatos> make_default_sesion_datos();
-std::shared_ptr<clsServicios> make_default_servicios();
+PROMOCIONESQEX_API std::shared_ptr<clsSesionDatos> make_default_sesion_datos();
+PROMOCIONESQEX_API std::shared_ptr<clsServicios> make_default_servicios();
 // The same defaults working on a connection the host opened. Give both the
 // same connection to make their statements one unit of work: a host that
 // runs "BEGIN TRANSACTION" on it records a whole document or nothing,
 // folio included. A connection serves one thread at a time.
-std::shared_ptr<clsSesionDatos> make_default_sesion_datos(
+PROMOCIONESQEX_API std::shared_ptr<clsSesionDatos> make_default_sesion_datos(
     std::shared_ptr<Connection> conexion);
-std::shared_ptr<clsServicios> make_default_servicios(
+PROMOCIONESQEX_API std::shared_ptr<clsServicios> make_default_servicios(
     std::shared_ptr<Connection> conexion);
 
 // Decorators of a companion, for hosts that replay or trace a sale:
 // services whose clock (Get_Fecha_Hora) always answers `moment`, the rest
 // answered by `inner`; a session whose connection tells `observer` each
-// statement text with the time it took (see RecordingConnection).
-std::shared_ptr<clsServicios> with_fixed_clock(
+// statement text with the time it took.
+PROMOCIONESQEX_API std::shared_ptr<clsServicios> with_fixed_clock(
     std::shared_ptr<clsServicios> inner, DateTime moment);
-std::shared_ptr<clsSesionDatos> with_statement_observer(
-    std::shared_ptr<clsSesionDatos> inner,
-    RecordingConnection::Observer observer);
+PROMOCIONESQEX_API std::shared_ptr<clsSesionDatos> with_statement_observer(
+    std::shared_ptr<clsSesionDatos> inner, StatementObserver observer);
 
 // Installs the factories for threads whose start-up has not run yet.
-void install_companions(CompanionFactories factories);
+PROMOCIONESQEX_API void install_companions(CompanionFactories factories);
 // Back to the database-backed defaults.
-void reset_companions();
+PROMOCIONESQEX_API void reset_companions();
 
 }  // namespace promocionesQEX

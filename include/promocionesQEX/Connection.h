@@ -5,16 +5,15 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "promocionesQEX/Export.h"
 #include "promocionesQEX/Recordset.h"
 
 namespace promocionesQEX {
 
-class Connection {
+class PROMOCIONESQEX_API Connection {
  public:
   virtual ~Connection() = default;
 
@@ -33,32 +32,12 @@ class Connection {
 //   PATH, "sqlite:PATH"   an SQLite database file (created when missing)
 //   ":memory:"            a private in-memory SQLite database
 //   "odbc:..."            SQL Server through ODBC (not available yet)
-std::shared_ptr<Connection> open_connection(const std::string& connection_text);
+PROMOCIONESQEX_API std::shared_ptr<Connection> open_connection(
+    const std::string& connection_text);
 
-// A decorator that keeps every text executed, in order, and optionally tells
-// an observer each text with the time it took. Used by tests to assert
-// statement texts to the character and by hosts for traces (which pass
-// keep_texts = false, so a long-lived connection does not pile texts up).
-class RecordingConnection : public Connection {
- public:
-  using Observer =
-      std::function<void(const std::string& text, std::chrono::nanoseconds)>;
-
-  explicit RecordingConnection(std::shared_ptr<Connection> inner,
-                               Observer observer = {}, bool keep_texts = true);
-
-  Recordset execute(const std::string& text) override;
-  std::string_view engine() const override { return inner_->engine(); }
-
-  std::vector<std::string> statements() const;
-  void clear();
-
- private:
-  std::shared_ptr<Connection> inner_;
-  Observer observer_;
-  bool keep_texts_;
-  mutable std::mutex mutex_;
-  std::vector<std::string> statements_;
-};
+// Told each statement text a connection executed, with the time it took
+// (see with_statement_observer in Companions.h).
+using StatementObserver =
+    std::function<void(const std::string& text, std::chrono::nanoseconds)>;
 
 }  // namespace promocionesQEX

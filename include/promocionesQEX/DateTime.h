@@ -7,9 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "promocionesQEX/Export.h"
+
 namespace promocionesQEX {
 
-struct DateTime {
+struct PROMOCIONESQEX_API DateTime {
   int year = 1899;
   int month = 12;
   int day = 30;

@@ -14,13 +14,14 @@
 #include <vector>
 
 #include "promocionesQEX/DateTime.h"
+#include "promocionesQEX/Export.h"
 #include "promocionesQEX/Records.h"
 #include "promocionesQEX/Recordset.h"
 #include "promocionesQEX/clsPromoDescuentoGlobal.h"
 
 namespace promocionesQEX {
 
-class Promociones {
+class PROMOCIONESQEX_API Promociones {
  public:
   // Runs this thread's start-up first when it has not run; a companion that
   // cannot be created makes the construction fail with its error.

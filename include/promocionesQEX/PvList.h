@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "promocionesQEX/Export.h"
+
 namespace promocionesQEX {
 
 inline constexpr std::string_view kPvRecordSeparator = "{|}";
@@ -45,14 +47,14 @@ inline constexpr std::string_view kPvLookupTail =
 
 // Appends a lookup's record for a promotion `times` times (once per time it
 // is earned); nothing when `times` is not positive.
-void append_pv_lookup_record(std::string& list, std::string_view folio,
+PROMOCIONESQEX_API void append_pv_lookup_record(std::string& list, std::string_view folio,
                              std::string_view text, long times = 1);
 
 // Appends a record of the 15 fields as they stand.
-void append_pv_record(std::string& list, const PvRecord& record);
+PROMOCIONESQEX_API void append_pv_record(std::string& list, const PvRecord& record);
 
 // The list's valid records in order: empty pieces are skipped, pieces of
 // fewer than 15 fields are skipped, fields past the fifteenth are ignored.
-std::vector<PvRecord> split_pv_list(std::string_view list);
+PROMOCIONESQEX_API std::vector<PvRecord> split_pv_list(std::string_view list);
 
 }  // namespace promocionesQEX

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "promocionesQEX/Export.h"
 #include "promocionesQEX/Variant.h"
 
 namespace promocionesQEX {
@@ -15,7 +16,7 @@ namespace promocionesQEX {
 // What a backend hands a recordset: the column names, then one row at a time
 // whose values the recordset asks for only as they are read, so a row costs
 // nothing for the columns nobody reads.
-class Cursor {
+class PROMOCIONESQEX_API Cursor {
  public:
   virtual ~Cursor() = default;
   virtual std::size_t column_count() const = 0;
@@ -29,7 +30,7 @@ class Cursor {
   virtual Variant value(std::size_t index) = 0;
 };
 
-class Recordset {
+class PROMOCIONESQEX_API Recordset {
  public:
   // ADO's numbers for the errors a recordset raises.
   static constexpr long kNoCurrentRecord = 3021;

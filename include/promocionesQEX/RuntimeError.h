@@ -6,9 +6,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "promocionesQEX/Export.h"
+
 namespace promocionesQEX {
 
-class RuntimeError : public std::runtime_error {
+class PROMOCIONESQEX_API RuntimeError : public std::runtime_error {
  public:
   // Numbers of the runtime errors the library raises itself.
   static constexpr long kOverflow = 6;

@@ -7,10 +7,11 @@
 #include <variant>
 
 #include "promocionesQEX/DateTime.h"
+#include "promocionesQEX/Export.h"
 
 namespace promocionesQEX {
 
-class Variant {
+class PROMOCIONESQEX_API Variant {
  public:
   enum class Type { Null, Number, Text, Date };
 
@@ -48,14 +49,14 @@ class Variant {
 // trailing zeros, exponent form ("1E+20", "1.5E-07") only where the plain
 // form would need more than 15 digits. `decimal_separator` is '.' for
 // statement texts and the locale's separator for texts shown to users.
-std::string general_number(double value, char decimal_separator = '.');
+PROMOCIONESQEX_API std::string general_number(double value, char decimal_separator = '.');
 
 // Reads a number as the host language's conversion does: surrounding spaces
 // allowed, optional sign, digits with at most one `decimal_separator`,
 // optional exponent. Anything else fails with 13 "Type mismatch".
-double parse_number(std::string_view text, char decimal_separator = '.');
+PROMOCIONESQEX_API double parse_number(std::string_view text, char decimal_separator = '.');
 
 // The decimal separator of the user's locale (LC_NUMERIC).
-char locale_decimal_separator();
+PROMOCIONESQEX_API char locale_decimal_separator();
 
 }  // namespace promocionesQEX

@@ -7,9 +7,11 @@
 
 #include <string>
 
+#include "promocionesQEX/Export.h"
+
 namespace promocionesQEX {
 
-class clsPromoDescuentoGlobal {
+class PROMOCIONESQEX_API clsPromoDescuentoGlobal {
  public:
   void put_Folio(const std::string& Valor) { mFolio_ = Valor; }
   const std::string& get_Folio() const { return mFolio_; }

@@ -1,6 +1,6 @@
 #include <chrono>
 
-#include "promocionesQEX/Connection.h"
+#include "ado/RecordingConnection.h"
 
 namespace promocionesQEX {
 

@@ -1,5 +1,6 @@
 // Companion decorators: each forwards every operation to the companion it
 // wraps but one.
+#include "ado/RecordingConnection.h"
 #include "promocionesQEX/Companions.h"
 
 namespace promocionesQEX {

@@ -6,7 +6,7 @@
 #include "DemoWriters.h"
 #include "GeneratedPromotions.h"
 #include "Showcase.h"
-#include "promocionesQEX/Database.h"
+#include "demo/DemoData.h"
 
 namespace promocionesQEX {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "promocionesQEX/Database.h"
+#include "demo/DemoData.h"
 
 namespace promocionesQEX::demo {
 

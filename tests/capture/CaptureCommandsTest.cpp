@@ -9,7 +9,7 @@
 #include <string>
 
 #include "TempDatabase.h"
-#include "promocionesQEX/Database.h"
+#include "demo/DemoData.h"
 #include "promocionesQEX/Variant.h"
 
 namespace promocionesQEX::testing {

@@ -15,7 +15,7 @@
 #include "FakeCompanions.h"
 #include "TempDatabase.h"
 #include "capture/frmCapturarPromocion.h"
-#include "promocionesQEX/Database.h"
+#include "demo/DemoData.h"
 #include "promocionesQEX/Promociones.h"
 
 namespace promocionesQEX::testing {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "TempDatabase.h"
-#include "promocionesQEX/Database.h"
+#include "demo/DemoData.h"
 #include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::testing {

@@ -13,7 +13,7 @@
 
 #include "FakeCompanions.h"
 #include "TempDatabase.h"
-#include "promocionesQEX/Database.h"
+#include "demo/DemoData.h"
 #include "promocionesQEX/Promociones.h"
 #include "promocionesQEX/PvList.h"
 

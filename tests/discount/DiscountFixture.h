@@ -9,6 +9,7 @@
 #include <string>
 
 #include "FakeCompanions.h"
+#include "ado/RecordingConnection.h"
 #include "promocionesQEX/Connection.h"
 #include "promocionesQEX/Promociones.h"
 #include "promocionesQEX/clsPromoDescuentoGlobal.h"

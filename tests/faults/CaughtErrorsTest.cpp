@@ -13,10 +13,10 @@
 #include "TempDatabase.h"
 #include "companions/CommonServices.h"
 #include "companions/DataSession.h"
+#include "demo/DemoData.h"
 #include "frame/ErrorConvention.h"
 #include "frame/Publico.h"
 #include "promocionesQEX/Companions.h"
-#include "promocionesQEX/Database.h"
 #include "promocionesQEX/Promociones.h"
 
 namespace promocionesQEX::testing {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "ado/RecordingConnection.h"
 #include "promocionesQEX/Connection.h"
 #include "promocionesQEX/Recordset.h"
 

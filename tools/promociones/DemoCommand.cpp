@@ -6,8 +6,8 @@
 #include "Commands.h"
 #include "HostSession.h"
 #include "Table.h"
+#include "demo/DemoData.h"
 #include "promocionesQEX/Connection.h"
-#include "promocionesQEX/Database.h"
 #include "promocionesQEX/Promociones.h"
 #include "promocionesQEX/Variant.h"
 
