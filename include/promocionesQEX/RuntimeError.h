@@ -1,6 +1,8 @@
 // The one exception type of the library: a number and a description, as the
-// host language's runtime errors carry them. Database failures carry the
-// engine's own number and message.
+// host language's runtime errors carry them. Errors of the database engine
+// have numbers of their own, which never coincide with the runtime errors'
+// (see kSqliteErrorBase); the engine's code and message are in the
+// description.
 #pragma once
 
 #include <stdexcept>
@@ -19,6 +21,17 @@ class PROMOCIONESQEX_API RuntimeError : public std::runtime_error {
   static constexpr long kTypeMismatch = 13;
   static constexpr long kObjectNotSet = 91;
   static constexpr long kInvalidUseOfNull = 94;
+
+  // The embedded engine's errors: this base plus SQLite's primary result
+  // code ("database is locked", SQLite's 5, is kSqliteErrorBase + 5), with
+  // the description "[SQLite <extended code>] <SQLite's message>". The base
+  // lies in the range a component keeps for its own errors (vbObjectError,
+  // 0x80040000, + 0x1000), apart from the runtime errors above and from the
+  // provider errors of the ODBC connection (0x80040E14, 0x80004005).
+  static constexpr long kSqliteErrorBase = -2147217408;  // 0x80041000
+  static constexpr bool is_sqlite_error(long number) {
+    return number >= kSqliteErrorBase && number < kSqliteErrorBase + 256;
+  }
 
   RuntimeError(long number, std::string description)
       : std::runtime_error(description),

@@ -4,6 +4,7 @@
 // several processes writing one database file.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -38,7 +39,7 @@ TEST(SqliteOpenConnection, OpensFilesAndMemoryAndRefusesOtherTexts) {
   EXPECT_EQ(raised([] {
               count_rows(*open_connection(":memory:"), "t");
             }).description(),
-            "no such table: t");
+            "[SQLite 1] no such table: t");
   EXPECT_EQ(raised([] { open_connection("sqlite:"); }).number(), 3001);
   const RuntimeError odbc =
       raised([] { open_connection("odbc:DSN=Tienda;UID=sa"); });
@@ -46,9 +47,11 @@ TEST(SqliteOpenConnection, OpensFilesAndMemoryAndRefusesOtherTexts) {
   EXPECT_THAT(odbc.description(), HasSubstr("not available in this build"));
   const RuntimeError missing_dir =
       raised([] { open_connection("/nonexistent-dir/x/y.db"); });
-  EXPECT_EQ(missing_dir.number(), 14);  // SQLITE_CANTOPEN
-  EXPECT_EQ(missing_dir.description(),
-            "unable to open database file: /nonexistent-dir/x/y.db");
+  EXPECT_EQ(missing_dir.number(),
+            RuntimeError::kSqliteErrorBase + SQLITE_CANTOPEN);
+  EXPECT_EQ(
+      missing_dir.description(),
+      "[SQLite 14] unable to open database file: /nonexistent-dir/x/y.db");
 }
 
 class SqliteConnectionTest : public ::testing::Test {
@@ -72,28 +75,35 @@ TEST_F(SqliteConnectionTest, TwoStatementsAreRefusedAndNothingRuns) {
   const RuntimeError error = raised([&] {
     db_->execute("DELETE FROM Linea; INSERT INTO Linea VALUES (9, 'x', 1)");
   });
-  EXPECT_EQ(error.number(), 1);
+  EXPECT_EQ(error.number(), RuntimeError::kSqliteErrorBase + SQLITE_ERROR);
   EXPECT_THAT(error.description(), HasSubstr("more than one statement"));
   EXPECT_EQ(count_rows(*db_, "Linea"), 3);
   db_->execute("DELETE FROM Linea WHERE Id = 3; -- one statement");
   EXPECT_EQ(count_rows(*db_, "Linea"), 2);
 }
 
+// Engine errors are numbered apart from the runtime errors (the primary
+// code on the engine's base); the extended code and message stay readable.
 TEST_F(SqliteConnectionTest, EngineErrorsCarryItsNumberAndMessage) {
   db_->execute("CREATE TABLE Detalle (Id INTEGER REFERENCES Linea (Id))");
   const struct {
     const char* sql;
-    long number;
+    int code;
     const char* message;
   } cases[] = {
-      {"INSERT INTO Linea VALUES (1, 'x', 0)", 1555,
+      {"INSERT INTO Linea VALUES (1, 'x', 0)", SQLITE_CONSTRAINT_PRIMARYKEY,
        "UNIQUE constraint failed: Linea.Id"},
-      {"INSERT INTO Detalle VALUES (99)", 787, "FOREIGN KEY constraint failed"},
+      {"INSERT INTO Detalle VALUES (99)", SQLITE_CONSTRAINT_FOREIGNKEY,
+       "FOREIGN KEY constraint failed"},
   };
   for (const auto& c : cases) {
     const RuntimeError e = raised([&] { db_->execute(c.sql); });
-    EXPECT_EQ(e.number(), c.number) << c.sql;
-    EXPECT_EQ(e.description(), c.message) << c.sql;
+    EXPECT_EQ(e.number(), RuntimeError::kSqliteErrorBase + SQLITE_CONSTRAINT)
+        << c.sql;
+    EXPECT_TRUE(RuntimeError::is_sqlite_error(e.number()));
+    EXPECT_EQ(e.description(),
+              "[SQLite " + std::to_string(c.code) + "] " + c.message)
+        << c.sql;
   }
   EXPECT_THAT(raised([&] {
                 db_->execute("SELECT * FROM Linea WHERE Id = @Id");

@@ -107,7 +107,7 @@ TEST_F(SqliteDialect, KeysIgnoreCaseAndTrailingSpacesThroughAnIndex) {
   EXPECT_EQ(column("SELECT Folio FROM Promo WHERE Folio = 'abc'"),
             (Texts{"ABC "}));
   EXPECT_EQ(error_of("INSERT INTO Promo (Folio) VALUES ('abc')"),
-            "UNIQUE constraint failed: Promo.Folio");
+            "[SQLite 1555] UNIQUE constraint failed: Promo.Folio");
   const std::string by_key =
       "SELECT Folio FROM Promo WHERE Producto = 'p1' AND "
       "'20261205' BETWEEN Ini AND Fin";

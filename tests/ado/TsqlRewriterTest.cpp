@@ -100,7 +100,7 @@ TEST(TsqlRewriter, RefusesWithAClearError) {
       rewrite_tsql(c.input);
       ADD_FAILURE() << "rewritten: " << c.input;
     } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.number(), 1) << c.input;
+      EXPECT_EQ(e.number(), RuntimeError::kSqliteErrorBase + 1) << c.input;
       EXPECT_THAT(e.description(), ::testing::HasSubstr(c.expected)) << c.input;
     }
   }

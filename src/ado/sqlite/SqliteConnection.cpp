@@ -38,8 +38,8 @@ std::shared_ptr<SqliteHandle> open_database(const std::string& name,
   const int rc = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
   auto handle = std::make_shared<SqliteHandle>(db);  // closes it on every path
   if (rc != SQLITE_OK) {
-    if (!db) throw RuntimeError(rc, sqlite3_errstr(rc));
-    throw RuntimeError(sqlite3_extended_errcode(db),
+    if (!db) throw engine_error(rc, sqlite3_errstr(rc));
+    throw engine_error(sqlite3_extended_errcode(db),
                        std::string(sqlite3_errmsg(db)) + ": " + path);
   }
   sqlite3_extended_result_codes(db, 1);
@@ -102,7 +102,7 @@ SqliteConnection::SqliteConnection(const std::string& path) {
     rc = count_pages(db_->get(), pages);
   }
   if (rc != SQLITE_OK) {
-    throw RuntimeError(sqlite3_extended_errcode(db_->get()),
+    throw engine_error(sqlite3_extended_errcode(db_->get()),
                        std::string(sqlite3_errmsg(db_->get())) + ": " + path);
   }
   configure(path, pages == 0);

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <string_view>
 
 #include "promocionesQEX/RuntimeError.h"
 
@@ -24,8 +25,11 @@ class SqliteHandle {
   sqlite3* db_;
 };
 
-// The database's last error as the library's error: SQLite's extended result
-// code and its message.
+// SQLite's result code and message as the library's error: number
+// RuntimeError::kSqliteErrorBase + the primary code, description
+// "[SQLite <code>] <message>".
+RuntimeError engine_error(int code, std::string_view message);
+// The database's last error (its extended result code) as engine_error.
 RuntimeError last_error(sqlite3* db);
 
 }  // namespace promocionesQEX::sqlite
