@@ -1,0 +1,198 @@
+// The C interface's contract: the class factory, reference counts, errors
+// instead of crashes for bad handles and arguments, the thread rule, and
+// operations that answer as the C++ facade does.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "promocionesQEX/Promociones.h"
+#include "promocionesQEX/RuntimeError.h"
+#include "promocionesQEX/Version.h"
+#include "promocionesQEX/promocionesQEX.h"
+
+namespace promocionesQEX {
+namespace {
+
+qex_object* create(const char* class_name) {
+  qex_object* object = nullptr;
+  EXPECT_EQ(qex_CreateObject(class_name, &object), 0)
+      << qex_last_error_description();
+  return object;
+}
+
+std::string take(char* text) {
+  std::string copy = text ? text : "";
+  qex_free(text);
+  return copy;
+}
+
+TEST(CAbi, IdentityIsTheLibrarys) {
+  EXPECT_STREQ(qex_library_name(), library_name());
+  EXPECT_STREQ(qex_library_description(), library_description());
+  EXPECT_STREQ(qex_library_version(), library_version());
+}
+
+TEST(CAbi, ObjectsAreMadeByClassNameAndCounted) {
+  const struct {
+    const char* name;
+    long error;
+  } cases[] = {
+      {"promocionesQEX.Promociones", 0},
+      {"PROMOCIONESQEX.CLSPROMODESCUENTOGLOBAL", 0},
+      {"promocionesQEX.Ventas", 429},
+      {nullptr, 429},
+  };
+  for (const auto& c : cases) {
+    qex_object* object = nullptr;
+    EXPECT_EQ(qex_CreateObject(c.name, &object), c.error);
+    EXPECT_EQ(qex_last_error_number(), c.error);
+    EXPECT_EQ(object == nullptr, c.error != 0);
+    if (!object) continue;
+    EXPECT_EQ(qex_CanUnloadNow(), 0);
+    EXPECT_EQ(qex_AddRef(object), 2);
+    EXPECT_EQ(qex_Release(object), 1);
+    EXPECT_EQ(qex_Release(object), 0);
+    EXPECT_EQ(qex_CanUnloadNow(), 1);
+  }
+}
+
+// Every kind of bad handle or argument is a numbered error, never a crash.
+TEST(CAbi, BadHandlesAndArgumentsAreErrors) {
+  qex_object* promociones = create("promocionesQEX.Promociones");
+  qex_object* record = create("promocionesQEX.clsPromoDescuentoGlobal");
+  qex_object* released = create("promocionesQEX.Promociones");
+  qex_Release(released);
+  char* text = nullptr;
+  double number = 0;
+  const struct {
+    const char* what;
+    long (*call)(qex_object*, qex_object*, qex_object*, char**, double*);
+    long error;
+  } cases[] = {
+      {"NULL object",
+       [](qex_object*, qex_object*, qex_object*, char** t, double*) {
+         return qex_get_Error(nullptr, t);
+       },
+       RuntimeError::kObjectNotSet},
+      {"released object",
+       [](qex_object*, qex_object*, qex_object* gone, char** t, double*) {
+         return qex_get_Error(gone, t);
+       },
+       RuntimeError::kObjectNotSet},
+      {"operation of the other class",
+       [](qex_object*, qex_object* r, qex_object*, char** t, double*) {
+         return qex_get_Mensaje(r, t);
+       },
+       438},
+      {"NULL result",
+       [](qex_object* p, qex_object*, qex_object*, char**, double*) {
+         return qex_get_Error(p, nullptr);
+       },
+       5},
+      {"NULL date",
+       [](qex_object* p, qex_object*, qex_object*, char** t, double*) {
+         return qex_Get_Promocion_Pv_Importe(p, nullptr, "S1", "C1", "V1", t);
+       },
+       5},
+      {"impossible date",
+       [](qex_object* p, qex_object*, qex_object*, char** t, double*) {
+         const qex_DateTime feb30{2026, 2, 30, 0, 0, 0, 0};
+         return qex_Get_Promocion_Pv_Importe(p, &feb30, "S1", "C1", "V1", t);
+       },
+       RuntimeError::kTypeMismatch},
+      {"unknown property",
+       [](qex_object*, qex_object* r, qex_object*, char** t, double*) {
+         return qex_get_Texto(r, "Descuento", t);
+       },
+       438},
+      {"text property read as a number",
+       [](qex_object*, qex_object* r, qex_object*, char**, double* n) {
+         return qex_get_Numero(r, "Folio", n);
+       },
+       RuntimeError::kTypeMismatch},
+      {"a Promociones given as the record",
+       [](qex_object* p, qex_object*, qex_object*, char**, double*) {
+         return qex_put_Detalle_Descuento_Global(p, p);
+       },
+       RuntimeError::kTypeMismatch},
+      {"cursor closed twice",
+       [](qex_object*, qex_object*, qex_object* gone, char**, double*) {
+         return qex_cursor_close(reinterpret_cast<qex_cursor*>(gone));
+       },
+       RuntimeError::kObjectNotSet},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.call(promociones, record, released, &text, &number), c.error)
+        << c.what;
+    EXPECT_EQ(qex_last_error_number(), c.error) << c.what;
+    EXPECT_STRNE(qex_last_error_description(), "") << c.what;
+  }
+  EXPECT_EQ(qex_Release(released), 0);
+  EXPECT_EQ(qex_last_error_number(), RuntimeError::kObjectNotSet);
+  qex_Release(record);
+  qex_Release(promociones);
+}
+
+TEST(CAbi, AnObjectIsUsedOnlyOnItsOwnThread) {
+  qex_object* promociones = create("promocionesQEX.Promociones");
+  long from_other = 0;
+  std::string description;
+  long count_from_other = 0;
+  std::thread([&] {
+    from_other = qex_put_Sucursal(promociones, "S1");
+    description = qex_last_error_description();
+    count_from_other = qex_AddRef(promociones);
+  }).join();
+  EXPECT_EQ(from_other, QEX_E_WRONG_THREAD);
+  EXPECT_NE(description.find("hilo"), std::string::npos) << description;
+  EXPECT_EQ(count_from_other, 2);
+  EXPECT_EQ(qex_put_Sucursal(promociones, "S1"), 0);
+  qex_Release(promociones);
+  qex_Release(promociones);
+}
+
+// The record handed over is the one the object keeps: a change through one
+// handle is read through the other.
+TEST(CAbi, TheDiscountRecordIsSharedNotCopied) {
+  qex_object* promociones = create("promocionesQEX.Promociones");
+  qex_object* record = create("promocionesQEX.clsPromoDescuentoGlobal");
+  ASSERT_EQ(qex_put_Detalle_Descuento_Global(promociones, record), 0);
+  qex_object* held = nullptr;
+  ASSERT_EQ(qex_get_Detalle_Descuento_Global(promociones, &held), 0);
+  ASSERT_EQ(qex_put_Texto(record, "sucursal", "S2"), 0);
+  ASSERT_EQ(qex_put_Numero(held, "Tipo_Cambio", 17.5), 0);
+  char* sucursal = nullptr;
+  double tipo_cambio = 0;
+  ASSERT_EQ(qex_get_Texto(held, "Sucursal", &sucursal), 0);
+  ASSERT_EQ(qex_get_Numero(record, "TIPO_CAMBIO", &tipo_cambio), 0);
+  EXPECT_EQ(take(sucursal), "S2");
+  EXPECT_EQ(tipo_cambio, 17.5);
+  for (qex_object* o : {held, record, promociones}) qex_Release(o);
+}
+
+TEST(CAbi, CodeStringsAnswerAsTheFacade) {
+  qex_object* object = create("promocionesQEX.Promociones");
+  Promociones facade;
+  const std::string code = "PR1\tMD\tNG\t2\tPZA\r\nPR2\t00\t00\t1.5\tKG";
+  qex_tPromocion* records = nullptr;
+  size_t count = 0;
+  ASSERT_EQ(qex_Decodifica_Promocion(object, code.c_str(), &records, &count),
+            0);
+  const std::vector<tPromocion> expected = facade.Decodifica_Promocion(code);
+  ASSERT_EQ(count, expected.size());
+  for (size_t i = 0; i < count; ++i) {
+    EXPECT_STREQ(records[i].Pr_Cve_Producto,
+                 expected[i].Pr_Cve_Producto.c_str());
+    EXPECT_EQ(records[i].Pr_Cantidad, expected[i].Pr_Cantidad);
+  }
+  char* encoded = nullptr;
+  ASSERT_EQ(qex_Codifica_Promocion(object, records, count, &encoded), 0);
+  EXPECT_EQ(take(encoded), facade.Codifica_Promocion(expected));
+  qex_tPromocion_free_array(records, count);
+  qex_Release(object);
+}
+
+}  // namespace
+}  // namespace promocionesQEX
