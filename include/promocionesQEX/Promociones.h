@@ -4,8 +4,32 @@
 // and Almacen, and call one operation at a time.
 //
 // Properties follow the component convention: get_X reads, put_X stores.
-// Operations that return an empty or False result on failure leave the
-// reason in get_Error(); the others raise promocionesQEX::RuntimeError.
+//
+// The clock. Only Get_Promocion_Pv_Cantidad and Get_Promocion_Pv_Importe
+// depend on the services clock (clsServicios::Get_Fecha_Hora): they take
+// the day from Fecha but the time of day, matched against the promotions'
+// daily windows, from the clock. A sale replayed later, or a test, pins the
+// clock with with_fixed_clock (Companions.h); otherwise a lookup made at
+// 23:45 finds no promotion whose window closes earlier, without an error.
+// Get_Promocion, Get_Promocion_Clasificador and Get_Promocion_Vigentes ask
+// the clock too but use Fecha alone. No other operation reads it (the
+// default services stamp the folios Add_Promocion_Descuento_Global
+// registers with it).
+//
+// Failures, two conventions:
+//  - raise RuntimeError, Error untouched: Decodifica_Promocion,
+//    Get_Promocion, Get_Promocion_Clasificador, Get_Promocion_Vigentes,
+//    Capturar_Promociones, Nuevo_Gescuento_Global, and Codifica_Promocion
+//    (which stores its three validation messages in Error, without a
+//    prefix, and returns "");
+//  - catch every failure, return "" or false and store "prefix CR LF
+//    description" in Error: Get_Promocion_Pv_Cantidad and
+//    Get_Promocion_Pv_Importe (which empty Error and Mensaje first),
+//    Capturar_Promociones_Pv and Add_Promocion_Descuento_Global (which do
+//    not); put_Detalle_Descuento_Global stores its prefix and the
+//    description with no separator.
+// Errors of the database engine are raised (or caught) with numbers of
+// their own (RuntimeError::kSqliteErrorBase); README lists every number.
 #pragma once
 
 #include <memory>
