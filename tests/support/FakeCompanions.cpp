@@ -11,21 +11,12 @@ namespace {
 
 std::string join(const std::vector<std::string>& parts, char separator) {
   std::string out;
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) out += separator;
-    out += parts[i];
-  }
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    out += (i ? std::string(1, separator) : "") + parts[i];
   return out;
 }
 
 std::string number(double value) { return general_number(value); }
-
-std::string zero_padded(long value, long width) {
-  std::string digits = std::to_string(value);
-  if (width > static_cast<long>(digits.size()))
-    digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
-  return digits;
-}
 
 }  // namespace
 
@@ -111,7 +102,9 @@ Variant FakeServicios::Get_Folio(const std::string& Sucursal,
   record("Get_Folio",
          {Sucursal, Consecutivo, number(Longitud), number(Incrementa)});
   if (folios_agotados) return "";
-  std::string folio = zero_padded(siguiente_folio, Longitud);
+  std::string folio = std::to_string(siguiente_folio);
+  if (Longitud > static_cast<long>(folio.size()))
+    folio.insert(0, static_cast<std::size_t>(Longitud) - folio.size(), '0');
   if (Incrementa == -1) ++siguiente_folio;
   return folio;
 }
@@ -121,13 +114,10 @@ bool FakeServicios::Registra_Folio(const std::string& Consecutivo,
                                    const std::string& ID) {
   record("Registra_Folio", {Consecutivo, Folio, ID});
   const FolioRegistrado entry{Consecutivo, Folio, ID};
-  if (rechazar_folios) {
-    ultimo_error = "Folio " + Folio + " refused";
-    return false;
-  }
-  if (std::ranges::find(folios_registrados, entry) !=
-      folios_registrados.end()) {
-    ultimo_error = "Folio " + Folio + " already recorded";
+  if (rechazar_folios || std::ranges::find(folios_registrados, entry) !=
+                             folios_registrados.end()) {
+    ultimo_error =
+        "Folio " + Folio + (rechazar_folios ? " refused" : " already recorded");
     return false;
   }
   folios_registrados.push_back(entry);
