@@ -1,28 +1,17 @@
-// What the ADO tests share: a temporary directory and the error a call raises.
+// What the ADO tests share: a temporary directory and the error a call
+// raises.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
-#include <functional>
 #include <stdexcept>
 #include <string>
 
-#include "promocionesQEX/RuntimeError.h"
+#include "Raised.h"
 
 namespace promocionesQEX::testing {
-
-// The error the call raises; fails the test when it raises none.
-inline RuntimeError raised(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const RuntimeError& e) {
-    return e;
-  }
-  ADD_FAILURE() << "no error raised";
-  return RuntimeError(0, "");
-}
 
 // A fresh directory under the system's temporary directory, removed with
 // everything in it when the test is done.

@@ -117,18 +117,5 @@ TEST_F(SqliteDialect, KeysIgnoreCaseAndTrailingSpacesThroughAnIndex) {
             "SEARCH Promo USING INDEX Promo_Producto (Producto=? AND Ini<?)");
 }
 
-// ORDER BY the bare name of a column both joined tables have, as the Pv
-// lookup orders: SQLite alone calls the name ambiguous.
-TEST_F(SqliteDialect, AJoinOrdersByTheBareNameOfTheSelectedColumn) {
-  run("CREATE TABLE Pv (Pp_Folio TEXT, Pp_Comentario TEXT)");
-  run("CREATE TABLE Cl (Pp_Folio TEXT)");
-  run("INSERT INTO Pv VALUES ('1', 'uno'), ('3', 'tres'), ('2', 'dos')");
-  run("INSERT INTO Cl VALUES ('2'), ('1'), ('3')");
-  EXPECT_EQ(column("SELECT Pp.Pp_Folio, Pp.Pp_Comentario FROM Pv Pp INNER "
-                   "JOIN Cl Ppc ON Pp.Pp_Folio = Ppc.Pp_Folio ORDER BY "
-                   "Pp_Folio DESC"),
-            (Texts{"3", "2", "1"}));
-}
-
 }  // namespace
 }  // namespace promocionesQEX
