@@ -14,10 +14,6 @@ const DateTime kSunday{2026, 12, 6, 9, 5, 7, 0};
 
 class GetPromocionClasificadorTest : public LookupTest {
  protected:
-  GetPromocionClasificadorTest() {
-    add_customer({"C1", "CAD1", "GRU1", "RUT1", "SEG1"});
-  }
-
   tCategoria line_promotion(double cantidad = 1) {
     return promociones->Get_Promocion_Clasificador(kMonday, "C1", "S1", "L1",
                                                    cantidad);
@@ -65,7 +61,7 @@ TEST_F(GetPromocionClasificadorTest, BestRowOfTheFirstLevelWithOne) {
 
 TEST_F(GetPromocionClasificadorTest, NullsReachTheHost) {
   add(PromoClasificador{.porcentaje = kNull});
-  EXPECT_EQ(raised_by([&] { line_promotion(); }).number(), 94);
+  EXPECT_EQ(raised([&] { line_promotion(); }).number(), 94);
   EXPECT_EQ(promociones->get_Error(), "");
 }
 

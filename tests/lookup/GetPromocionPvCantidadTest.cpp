@@ -23,7 +23,6 @@ std::string record(const std::string& folio, const std::string& comentario,
 class GetPromocionPvCantidadTest : public LookupTest {
  protected:
   GetPromocionPvCantidadTest() {
-    add_customer({"C1", "CAD1", "GRU1", "RUT1", "SEG1"});
     add_product("P1", {"CT1", "DP1", "MR1", "LN1", "FM1", "SF1"});
     fakes.servicios->ahora = DateTime{2026, 12, 7, 11, 30, 0, 0};
   }
@@ -36,26 +35,36 @@ class GetPromocionPvCantidadTest : public LookupTest {
   }
 };
 
-TEST_F(GetPromocionPvCantidadTest, OneRecordPerTimeEarnedOneLinePerPromotion) {
-  add(PromoPv{.folio = "000123", .comentario = "2x1", .tipo_valor = "3"});
-  std::string leyenda;
-  EXPECT_EQ(promociones->Get_Promocion_Pv_Cantidad(kMonday, "S1", "C1", "P1", 7,
-                                                   leyenda),
-            record("000123", "2x1", 2));
-  EXPECT_EQ(leyenda, "2x1...");
-  EXPECT_EQ(promociones->get_Mensaje(), "2x1...");
-  EXPECT_EQ(sale(3), record("000123", "2x1"));
-  EXPECT_EQ(sale(2.99), "");
-  EXPECT_EQ(promociones->get_Mensaje(), "");
-}
-
-TEST_F(GetPromocionPvCantidadTest, ThresholdNotAboveZeroCountsWholeUnits) {
-  add(PromoPv{.folio = "0002", .comentario = "A", .tipo_valor = "0"});
-  add(PromoPv{.folio = "0001", .comentario = "B", .tipo_valor = "-4"});
-  EXPECT_EQ(sale(2.5), record("0002", "A", 2) + "{|}" + record("0001", "B", 2));
-  // Earned no time: no record, but the line is still written.
-  EXPECT_EQ(sale(0.5), "");
-  EXPECT_EQ(promociones->get_Mensaje(), "A...\r\nB...");
+// One record per time earned: the quantity over the threshold, or whole
+// units when the threshold is not above zero, a count that must fit 16 bits;
+// one line per promotion found, even when earned no time.
+TEST_F(GetPromocionPvCantidadTest, TimesEarnedFollowTheThresholdIn16Bits) {
+  add(PromoPv{.comentario = "A"});
+  const struct {
+    const char* umbral;
+    double cantidad;
+    int times;
+    const char* mensaje;
+    const char* error;
+  } cases[] = {
+      {"3", 7, 2, "A...", ""},
+      {"3", 3, 1, "A...", ""},
+      {"3", 2.99, 0, "", ""},  // below the threshold: not found
+      {"0", 2.5, 2, "A...", ""},
+      {"-4", 2.5, 2, "A...", ""},
+      {"0", 0.5, 0, "A...", ""},
+      {"-40000", -32768, 0, "A...", ""},
+      {"-40000", -32769, 0, "", "Overflow"},
+      {"0", 32766.5, 32766, "A...", ""},
+      {"0", 32767, 0, "", "Overflow"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.umbral) + " " + std::to_string(c.cantidad));
+    db.exec(std::string("UPDATE Promocion_Pv SET Pp_Tipo_Valor = ") + c.umbral);
+    EXPECT_EQ(sale(c.cantidad), record("0001", "A", c.times));
+    EXPECT_EQ(promociones->get_Mensaje(), c.mensaje);
+    EXPECT_EQ(promociones->get_Error(), *c.error ? kPrefix + c.error : "");
+  }
 }
 
 TEST_F(GetPromocionPvCantidadTest, LevelsAddUpCustomerFirstFolioDescending) {
@@ -127,20 +136,6 @@ TEST_F(GetPromocionPvCantidadTest, MissingOrDeactivatedProductIsNoFailure) {
   EXPECT_EQ(sale(1, kMonday, "C1", "P9"), "");
   EXPECT_EQ(promociones->get_Error(), "");
   EXPECT_EQ(statements().size(), 4u);  // two customer and two product reads
-}
-
-TEST_F(GetPromocionPvCantidadTest, TimesEarnedMustFitSixteenBits) {
-  add(PromoPv{.folio = "0002", .comentario = "A", .tipo_valor = "-40000"});
-  EXPECT_EQ(sale(-32768), "");
-  EXPECT_EQ(promociones->get_Error(), "");
-  EXPECT_EQ(sale(-32769), "");
-  EXPECT_EQ(promociones->get_Error(), kPrefix + "Overflow");
-
-  db.exec("UPDATE Promocion_Pv SET Pp_Tipo_Valor = 0");
-  EXPECT_EQ(sale(32766.5), record("0002", "A", 32766));
-  EXPECT_EQ(promociones->get_Error(), "");
-  EXPECT_EQ(sale(32767), "");
-  EXPECT_EQ(promociones->get_Error(), kPrefix + "Overflow");
 }
 
 TEST_F(GetPromocionPvCantidadTest, FailureKeepsEarlierLinesAndDropsRecords) {

@@ -11,8 +11,6 @@ namespace {
 
 class GetPromocionTest : public LookupTest {
  protected:
-  GetPromocionTest() { add_customer({"C1", "CAD1", "GRU1", "RUT1", "SEG1"}); }
-
   tPromocion sale(double cantidad = 7, const DateTime& fecha = kMonday,
                   const std::string& talla = "00",
                   const std::string& sucursal = "S1") {
@@ -99,27 +97,26 @@ TEST_F(GetPromocionTest, GreaterFolioWinsThenGreaterPromotionQuantity) {
   EXPECT_EQ(sale().Prm_Comentario, "b");
 }
 
-TEST_F(GetPromocionTest, WeekdaysCountFromMonday) {
-  add(Promo1x{.folio = "0001", .dias = "15"});
-  EXPECT_EQ(folio_at({2026, 12, 6, 9}), "");  // Sunday
-  EXPECT_EQ(folio_at({2026, 12, 7, 9}), "0001");
-  EXPECT_EQ(folio_at({2026, 12, 10, 9}), "");  // Thursday
-  EXPECT_EQ(folio_at({2026, 12, 11, 9}), "0001");
-  add(Promo1x{.folio = "0002", .dias = "7"});
-  EXPECT_EQ(folio_at({2026, 12, 6, 9}), "0002");
-}
-
-TEST_F(GetPromocionTest, HoursAndDatesIncludeBothBounds) {
-  add(Promo1x{.fecha_inicial = "2026-12-07 00:00:00",
-              .fecha_final = "2026-12-09 00:00:00",
+// Weekdays count from Monday (1) to Sunday (7); hours and dates include
+// both bounds.
+TEST_F(GetPromocionTest, ScheduleBoundsAndWeekdays) {
+  add(Promo1x{.folio = "0001",
+              .fecha_inicial = "2026-12-07 00:00:00",
+              .fecha_final = "2026-12-11 00:00:00",
               .hora_inicial = "1899-12-30 09:00:00",
-              .hora_final = "1899-12-30 14:00:00"});
-  EXPECT_EQ(folio_at({2026, 12, 7, 9, 0, 0}), "0001");
-  EXPECT_EQ(folio_at({2026, 12, 9, 14, 0, 0}), "0001");
-  EXPECT_EQ(folio_at({2026, 12, 7, 8, 59, 59}), "");
-  EXPECT_EQ(folio_at({2026, 12, 7, 14, 0, 1}), "");
-  EXPECT_EQ(folio_at({2026, 12, 6, 12, 0, 0}), "");
-  EXPECT_EQ(folio_at({2026, 12, 10, 12, 0, 0}), "");
+              .hora_final = "1899-12-30 14:00:00",
+              .dias = "15"});
+  add(Promo1x{.folio = "0002", .dias = "7"});
+  const std::pair<DateTime, const char*> cases[] = {
+      {{2026, 12, 7, 9, 0, 0}, "0001"},   {{2026, 12, 11, 14, 0, 0}, "0001"},
+      {{2026, 12, 7, 8, 59, 59}, ""},     {{2026, 12, 7, 14, 0, 1}, ""},
+      {{2026, 12, 10, 12, 0, 0}, ""},     {{2026, 12, 4, 12, 0, 0}, ""},
+      {{2026, 12, 14, 12, 0, 0}, ""},     {{2026, 12, 6, 12, 0, 0}, "0002"},
+      {{2026, 12, 13, 12, 0, 0}, "0002"},
+  };
+  for (const auto& [fecha, folio] : cases)
+    EXPECT_EQ(folio_at(fecha), folio) << fecha.day << " " << fecha.hour << ":"
+                                      << fecha.minute << ":" << fecha.second;
 }
 
 TEST_F(GetPromocionTest, ApplicationsMustFitSixteenBitsAndDivideByNonZero) {
@@ -136,25 +133,25 @@ TEST_F(GetPromocionTest, ApplicationsMustFitSixteenBitsAndDivideByNonZero) {
     db.exec("DELETE FROM Promocion_1x");
     add(Promo1x{.cantidad_venta = c.venta, .cantidad_promocion = c.promocion});
     if (c.error) {
-      EXPECT_EQ(raised_by([&] { sale(c.cantidad); }).number(), c.error)
+      EXPECT_EQ(raised([&] { sale(c.cantidad); }).number(), c.error)
           << c.venta << " " << c.cantidad;
     } else {
       EXPECT_EQ(sale(c.cantidad).Pr_Cantidad, c.given);
     }
   }
-  EXPECT_EQ(raised_by([&] { sale(5); }).description(), "Division by zero");
+  EXPECT_EQ(raised([&] { sale(5); }).description(), "Division by zero");
 }
 
 TEST_F(GetPromocionTest, NullsReachTheHost) {
   add_customer({"C2", "CAD1", "GRU1", kNull, "SEG1"});
   add(Promo1x{.comentario = kNull});
-  const RuntimeError route = raised_by([&] {
+  const RuntimeError route = raised([&] {
     promociones->Get_Promocion(kMonday, "S1", "C2", "P1", "00", "00", 7, "PZA");
   });
   EXPECT_EQ(route.number(), 94);
   EXPECT_EQ(route.description(), "Invalid use of Null");
   EXPECT_EQ(statements().size(), 1u);
-  EXPECT_EQ(raised_by([&] { sale(); }).number(), 94);
+  EXPECT_EQ(raised([&] { sale(); }).number(), 94);
   EXPECT_EQ(promociones->get_Error(), "");
 }
 

@@ -16,6 +16,7 @@ LookupTest::LookupTest()
     : recording(std::make_shared<RecordingConnection>(db.connection())) {
   fakes.sesion->conexion = recording;
   promociones = std::make_unique<Promociones>();
+  add_customer({"C1", "CAD1", "GRU1", "RUT1", "SEG1"});
 }
 
 void LookupTest::insert(const std::string& table, const std::string& columns,

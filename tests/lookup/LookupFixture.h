@@ -1,7 +1,8 @@
 // What the lookup tests share: a fresh SQLite database with the schema, the
 // recording fake companions handing out a recording connection to it, a
 // Promociones made on top, and INSERT helpers with defaults that match a
-// sale on Monday 2026-12-07, so each case states only what it is about.
+// sale on Monday 2026-12-07 by customer C1 (chain CAD1, group GRU1, route
+// RUT1, segment SEG1), so each case states only what it is about.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "FakeCompanions.h"
+#include "Raised.h"
 #include "TempDatabase.h"
 #include "promocionesQEX/Connection.h"
 #include "promocionesQEX/Promociones.h"
@@ -96,18 +98,6 @@ class LookupTest : public ::testing::Test {
   std::shared_ptr<RecordingConnection> recording;
   std::unique_ptr<Promociones> promociones;
 };
-
-// The RuntimeError `call` raises; a call that raises none fails the test.
-template <class Call>
-RuntimeError raised_by(Call&& call) {
-  try {
-    call();
-  } catch (const RuntimeError& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no RuntimeError raised";
-  return RuntimeError(0, "");
-}
 
 // Monday 2026-12-07 09:05:07, the moment most cases use.
 inline constexpr DateTime kMonday{2026, 12, 7, 9, 5, 7, 0};

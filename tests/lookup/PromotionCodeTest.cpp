@@ -6,11 +6,11 @@
 #include <locale.h>
 
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "FakeCompanions.h"
+#include "Raised.h"
 #include "promocionesQEX/Promociones.h"
 #include "promocionesQEX/RuntimeError.h"
 
@@ -18,37 +18,6 @@ namespace promocionesQEX {
 namespace {
 
 using Lines = std::vector<tPromocion>;
-
-// Points LC_ALL at a locale for one test, and back.
-class ScopedLocale {
- public:
-  explicit ScopedLocale(const char* name) {
-    if (const char* old = std::getenv("LC_ALL")) old_ = old;
-    setenv("LC_ALL", name, 1);
-  }
-  ~ScopedLocale() {
-    if (old_) {
-      setenv("LC_ALL", old_->c_str(), 1);
-    } else {
-      unsetenv("LC_ALL");
-    }
-  }
-
- private:
-  std::optional<std::string> old_;
-};
-
-// An installed locale whose decimal separator is ',' (es_MX writes '.').
-std::optional<std::string> comma_decimal_locale() {
-  for (const char* name : {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
-    locale_t loc = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(0));
-    if (!loc) continue;
-    const bool comma = std::string(nl_langinfo_l(RADIXCHAR, loc)) == ",";
-    freelocale(loc);
-    if (comma) return name;
-  }
-  return std::nullopt;
-}
 
 tPromocion goods(std::string product, std::string size, std::string colour,
                  double quantity, std::string unit) {
@@ -63,18 +32,15 @@ tPromocion goods(std::string product, std::string size, std::string colour,
 
 class PromotionCode : public ::testing::Test {
  protected:
-  // The error `call` raises, as (number, description); (0, "") for none.
+  // The error `call` raises, as (number, description).
   template <class Call>
-  std::pair<long, std::string> error_of(Call&& call) {
-    try {
-      call();
-    } catch (const RuntimeError& e) {
-      return {e.number(), e.description()};
-    }
-    return {0, ""};
+  static std::pair<long, std::string> error_of(Call&& call) {
+    const RuntimeError e = testing::raised(call);
+    return {e.number(), e.description()};
   }
 
-  ScopedLocale c_locale_{"C.UTF-8"};
+  void SetUp() override { setenv("LC_ALL", "C.UTF-8", 1); }
+
   testing::FakeCompanionsGuard fakes_;
   Promociones p_;
 };
@@ -128,16 +94,12 @@ TEST_F(PromotionCode, RefusesSeparatorsInsideFieldsAndTooManyRecords) {
             std::make_pair(6L, std::string("Overflow")));
 }
 
-TEST_F(PromotionCode, DecodingKeepsTheFirstFiveFields) {
-  Lines in{goods("A1", "00", "00", 2, "PZA"),
-           goods("B7", "M", "RJ", 1.5, "KG")};
-  in[0].Prm_Folio = "F1";
-  const Lines out = p_.Decodifica_Promocion(p_.Codifica_Promocion(in));
-  in[0].Prm_Folio = "";
-  EXPECT_EQ(out, in);
+TEST_F(PromotionCode, DecodingReadsTheFirstFiveFieldsOfEachLine) {
+  EXPECT_EQ(p_.Decodifica_Promocion(
+                "A1\t00\t00\t 2 \tPZA\textra\r\nB7\tM\tRJ\t1.5\tKG"),
+            (Lines{goods("A1", "00", "00", 2, "PZA"),
+                   goods("B7", "M", "RJ", 1.5, "KG")}));
   EXPECT_EQ(p_.Decodifica_Promocion(""), Lines(1));
-  EXPECT_EQ(p_.Decodifica_Promocion("A1\t00\t00\t 2 \tPZA\textra"),
-            (Lines{goods("A1", "00", "00", 2, "PZA")}));
 }
 
 TEST_F(PromotionCode, DecodingFailuresLeaveErrorAlone) {
@@ -163,12 +125,20 @@ TEST_F(PromotionCode, DecodingFailuresLeaveErrorAlone) {
   EXPECT_EQ(p_.get_Error(), "La unidad es incorrecta!!!");
 }
 
-TEST_F(PromotionCode, RoundTripUnderACommaDecimalLocale) {
-  const std::optional<std::string> comma = comma_decimal_locale();
-  if (!comma)
+TEST_F(PromotionCode, UnderACommaDecimalLocaleNumbersTakeTheComma) {
+  // An installed locale whose decimal separator is ',' (es_MX writes '.').
+  std::string comma;
+  for (const char* name : {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+    locale_t loc = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(0));
+    if (!loc) continue;
+    if (std::string(nl_langinfo_l(RADIXCHAR, loc)) == ",") comma = name;
+    freelocale(loc);
+    if (!comma.empty()) break;
+  }
+  if (comma.empty())
     GTEST_SKIP() << "no locale with ',' as decimal separator is installed; "
                     "scripts/setup.sh generates es_ES.UTF-8";
-  ScopedLocale with_comma(comma->c_str());
+  setenv("LC_ALL", comma.c_str(), 1);
   const Lines lines{goods("A1", "00", "00", 1.5, "KG"),
                     goods("B7", "M", "RJ", 2, "PZA")};
   const std::string code = p_.Codifica_Promocion(lines);

@@ -85,7 +85,6 @@ std::vector<std::string> per_level(std::vector<std::string> head, Level level,
   return head;
 }
 
-const std::string kSumHead = "SELECT ";
 const std::string kSumFrom =
     "   SUM(Ppv_Importe) as Ppv_Importe FROM Producto INNER JOIN "
     "Promocion_Pv_Venta ON Promocion_Pv_Venta.Ppv_Producto = "
@@ -145,46 +144,40 @@ TEST_F(StatementTextsTest, PromotionsInForceSendOneStatementOnly) {
 TEST_F(StatementTextsTest, PvByQuantityReadsProductThenEveryLevel) {
   promociones->Get_Promocion_Pv_Cantidad(kMonday, "S'1", "O'Brien", "P'1", 2.5);
 
-  const std::string quantity_head =
-      kPvHead + "   Pp.Pp_Tipo = '02' AND " +
-      "   Pp.Pp_Tipo_Valor <= 2.5 AND " + kPvClassification +
+  const std::string product =
+      "SELECT Pr_Cve_Producto,    Ct_Cve_Categoria,    Dp_Cve_Departamento,    "
+      "Mr_Cve_Marca,    Ln_Cve_Linea,    Fm_Cve_Familia,    Sf_Cve_SubFamilia,"
+      "    Pr_Tipo_Producto FROM Producto WHERE Pr_Cve_Producto = 'P''1' AND "
+      "   Es_Cve_Estado <> 'BA' ";
+  const std::string head =
+      kPvHead + "   Pp.Pp_Tipo = '02' AND    Pp.Pp_Tipo_Valor <= 2.5 AND " +
+      kPvClassification +
       "   (Ppc.Ppc_Producto = 'P''1' OR Ppc.Ppc_Producto = '%') AND ";
-  EXPECT_EQ(statements(), per_level({kScopeStatement,
-                                     "SELECT Pr_Cve_Producto,    "
-                                     "Ct_Cve_Categoria,    "
-                                     "Dp_Cve_Departamento,    Mr_Cve_Marca,    "
-                                     "Ln_Cve_Linea,    Fm_Cve_Familia,    "
-                                     "Sf_Cve_SubFamilia,    Pr_Tipo_Producto "
-                                     "FROM Producto WHERE Pr_Cve_Producto = "
-                                     "'P''1' AND    Es_Cve_Estado <> 'BA' ",
-                                     "SET DATEFIRST 1"},
-                                    [&](auto code, auto key) {
-                                      return quantity_head + pv_tail(code, key);
-                                    },
-                                    {"CL", "CA", "GR", "RU", "SG"}));
+  EXPECT_EQ(
+      statements(),
+      per_level({kScopeStatement, product, "SET DATEFIRST 1"},
+                [&](auto code, auto key) { return head + pv_tail(code, key); },
+                {"CL", "CA", "GR", "RU", "SG"}));
 }
 
 TEST_F(StatementTextsTest, PvByAmountSumsTheSaleThenTestsEachGroup) {
   promociones->Get_Promocion_Pv_Importe(kMonday, "S'1", "O'Brien", "V'1");
 
-  const std::string amount_head = kPvHead + "   Pp.Pp_Tipo = '01' AND " +
-                                  "   Pp.Pp_Tipo_Valor <= 100 AND " +
-                                  kPvClassification;
-  EXPECT_EQ(
-      statements(),
-      per_level(
-          {kScopeStatement,
-           kSumHead + "   " +
-               " Ct_Cve_Categoria,  Dp_Cve_Departamento,  Mr_Cve_Marca,  "
-               "Ln_Cve_Linea,  Fm_Cve_Familia,  Sf_Cve_SubFamilia,  "
-               "Pr_Cve_Producto, " +
-               kSumFrom + "GROUP BY " + "   " +
-               " Ct_Cve_Categoria, Dp_Cve_Departamento, Mr_Cve_Marca, "
-               "Ln_Cve_Linea, Fm_Cve_Familia, Sf_Cve_SubFamilia, "
-               "Pr_Cve_Producto",
-           "SET DATEFIRST 1"},
-          [&](auto code, auto key) { return amount_head + pv_tail(code, key); },
-          {"CL", "CC", "GC", "RT", "SG"}));
+  const std::string sum =
+      "SELECT     Ct_Cve_Categoria,  Dp_Cve_Departamento,  Mr_Cve_Marca,  "
+      "Ln_Cve_Linea,  Fm_Cve_Familia,  Sf_Cve_SubFamilia,  Pr_Cve_Producto, " +
+      kSumFrom +
+      "GROUP BY     Ct_Cve_Categoria, Dp_Cve_Departamento, Mr_Cve_Marca, "
+      "Ln_Cve_Linea, Fm_Cve_Familia, Sf_Cve_SubFamilia, Pr_Cve_Producto";
+  const std::string head = kPvHead +
+                           "   Pp.Pp_Tipo = '01' AND    Pp.Pp_Tipo_Valor <= "
+                           "100 AND " +
+                           kPvClassification;
+  EXPECT_EQ(statements(), per_level({kScopeStatement, sum, "SET DATEFIRST 1"},
+                                    [&](auto code, auto key) {
+                                      return head + pv_tail(code, key);
+                                    },
+                                    {"CL", "CC", "GC", "RT", "SG"}));
   EXPECT_EQ(fakes.sesion->calls.front(),
             "Get_Parametro(VEN_PROMOCION_IMPORTE_AGRUPADOR|0|T|CT,DP,MR,LN,FM,"
             "SF,PR)");
