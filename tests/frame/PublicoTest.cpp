@@ -106,7 +106,8 @@ TEST(StartUp, FailingSessionFactoryFailsCreationAndNextCreationRetries) {
     Promociones created, another;
     EXPECT_EQ(sesion_calls, 2);
     EXPECT_EQ(servicios_calls, 1);
-  }).join();
+  })
+      .join();
 }
 
 }  // namespace
