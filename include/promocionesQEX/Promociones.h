@@ -145,6 +145,22 @@ class PROMOCIONESQEX_API Promociones {
       const std::string& Transaccion = "", const bool& Edicion = false,
       const std::string& Promociones = "");
 
+  // --- Pv promotion capture ----------------------------------------------------
+  // Lets the user complete and confirm, in the modal window
+  // frmCapturarPromocionPv, the Pv promotions of a sale: Promociones is the
+  // sale's Pv lists joined by "{|}"; each valid record (15 fields) becomes a
+  // grid row with its product's description. Sucursal and Almacen filter
+  // the stock the pick list and the series offer. Returns the grid's rows
+  // as a Pv list (detail kind at field 12, product kind at 13) when the user
+  // accepts, "" when the user cancels. Catches every failure: "" with Error
+  // = "promocionesQex.dll - Capturar_Promociones_Pv()", CR LF, the reason
+  // ("No se especificaron promociones", "Las promociones encontradas son
+  // invalidas", a missing windows' library, a call from a thread other than
+  // the QApplication's, ...). Does not clear Error first.
+  std::string Capturar_Promociones_Pv(const std::string& Promociones,
+                                      const std::string& Sucursal,
+                                      const std::string& Almacen);
+
   // --- Global-discount document ----------------------------------------------
   std::shared_ptr<clsPromoDescuentoGlobal> get_Detalle_Descuento_Global()
       const {

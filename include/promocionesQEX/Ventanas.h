@@ -6,7 +6,10 @@
 // dynamic loader's search path.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "promocionesQEX/Companions.h"
 
 // The export marker, where this build has one.
 #if __has_include("promocionesQEX/Export.h")
@@ -32,5 +35,16 @@ PROMOCIONESQEX_API void load_windows_library();
 // filled as usual, drawn into that PNG file instead of waiting for the user,
 // and unloaded as a cancellation. "" goes back to normal captures.
 PROMOCIONESQEX_API void capture_picture_to(const std::string& png_path);
+// This thread's picture path; "" for real captures. The windows' pick list
+// and series dialog follow it too.
+PROMOCIONESQEX_API const std::string& capture_picture_path();
+
+// The windows' own series capture component: a dialog listing the series
+// in stock (Existencia_Serie) that Capturar_Series' filter admits, read
+// through this thread's data-access session. Loads the windows' library.
+// The series text it answers lists the series separated by "," (no
+// spaces), in the order they are listed; Cantidad_Series counts them.
+PROMOCIONESQEX_API std::shared_ptr<clsCapturaSeries>
+make_default_captura_series();
 
 }  // namespace promocionesQEX

@@ -63,7 +63,7 @@ class CaptureFrame : public QDialog {
   // "Advertencia" and the window stays open.
   template <class Body>
   void guarded(Body&& body);
-  void show_failure(const std::string& description);
+  virtual void show_failure(const std::string& description);
 
   // Design position of the grid, in twips.
   void set_grid_origin(double left_twips, double top_twips);

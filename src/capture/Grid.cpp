@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStyledItemDelegate>
 
+#include "capture/DisplayFormat.h"
 #include "capture/Twips.h"
 #include "promocionesQEX/RuntimeError.h"
 
@@ -23,7 +24,7 @@ class GridDelegate : public QStyledItemDelegate {
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
       const GridColumn& column = grid_->model_.columns()[index.column()];
       if (column.max_length > 0) line->setMaxLength(column.max_length);
-      if (column.format == QLatin1String("number"))
+      if (is_number_format(column.format))
         line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     grid_->editor_ = editor;

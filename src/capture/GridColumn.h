@@ -12,7 +12,9 @@ struct GridColumn {
   int width = 0;    // twips
   bool shown = true;
   bool editable = false;
-  // "number": right-aligned and edited as a number; "" plain text.
+  // "number": right-aligned and edited as a number; a number pattern
+  // ("#,###.00") also shows numbers through it (DisplayFormat.h); "" plain
+  // text.
   QString format;
   int max_length = 0;        // 0: no limit on what the editor accepts
   bool cell_button = false;  // a button in the cell (pick lists)

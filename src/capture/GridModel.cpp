@@ -1,5 +1,7 @@
 #include "capture/GridModel.h"
 
+#include "capture/DisplayFormat.h"
+
 namespace promocionesQEX::capture {
 
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -67,10 +69,12 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  if (role == Qt::DisplayRole || role == Qt::EditRole)
-    return rows_[index.row()][index.column()];
+  if (role == Qt::EditRole) return rows_[index.row()][index.column()];
+  if (role == Qt::DisplayRole)
+    return display_text(columns_[index.column()].format,
+                        rows_[index.row()][index.column()]);
   if (role == Qt::TextAlignmentRole &&
-      columns_[index.column()].format == QLatin1String("number"))
+      is_number_format(columns_[index.column()].format))
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   return {};
 }

@@ -8,12 +8,15 @@
 #include <memory>
 
 #include "capture/Contexto.h"
+#include "capture/CompanionWindows.h"
+#include "capture/GuiThread.h"
+#include "capture/SeriesCapture.h"
 #include "capture/frmCapturarPromocion.h"
+#include "capture/frmCapturarPromocionPv.h"
 #include "frame/WindowLibrary.h"
 #include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::capture {
-namespace {
 
 constexpr long kInvalidCall = 5;
 
@@ -40,6 +43,8 @@ void ensure_gui_thread() {
   static char* argv[] = {name, nullptr};
   new QApplication(argc, argv);
 }
+
+namespace {
 
 // Unloads the window whatever way the capture ends.
 struct Loaded {
@@ -120,8 +125,10 @@ bool show_message_box(const std::string& Mensaje, long Botones,
   return true;
 }
 
-const VentanasApi kApi{kVentanasApiVersion, &capturar_promocion,
-                      &show_message_box};
+const VentanasApi kApi{kVentanasApiVersion,   &capturar_promocion,
+                      &show_message_box,      &capturar_promocion_pv,
+                      &nueva_captura_series,  &show_pick_list,
+                      &send_keys};
 
 }  // namespace
 }  // namespace promocionesQEX::capture

@@ -49,6 +49,8 @@ const VentanasApi* checked(const VentanasApi* api) {
   }
   // From now on the default data session shows its messages in boxes.
   companions::install_message_presenter(api->muestra_mensaje);
+  companions::install_window_facilities(api->muestra_busqueda,
+                                        api->envia_teclas);
   return api;
 }
 

@@ -13,9 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "companions/WindowFacilities.h"
 #include "frame/Messages.h"
 #include "promocionesQEX/Companions.h"
+#include "promocionesQEX/PvList.h"
 #include "promocionesQEX/Records.h"
+#include "promocionesQEX/Ventanas.h"
 
 namespace promocionesQEX {
 
@@ -51,6 +54,30 @@ struct CapturaCantidad {
   std::vector<tPromocion> Promocion;
 };
 
+// What the Pv capture window is given (steps 4 and 5 of
+// Capturar_Promociones_Pv) and what it gives back (step 9).
+struct CapturaPv {
+  // The calling thread's module state, as the window needs it: the
+  // companions, the statement text (gsSQL) and the message display.
+  std::shared_ptr<clsSesionDatos> sesion;
+  std::shared_ptr<clsServicios> servicios;
+  std::string* gsSQL = nullptr;
+  std::function<void(MessageId, const std::string&, long)> mostrar_mensaje;
+  // The host's series capture factory; empty: the windows' own dialog.
+  std::function<std::shared_ptr<clsCapturaSeries>()> nueva_captura_series;
+
+  std::string Sucursal;
+  std::string Almacen;
+  // One TAB-separated text per grid row, in column order.
+  std::vector<std::string> renglones;
+  // As in CapturaCantidad.
+  std::string imagen;
+
+  // The window's Aceptado and, when true, one record per grid row.
+  bool Aceptado = false;
+  std::vector<PvRecord> registros;
+};
+
 struct VentanasApi {
   int version;
   // Loads, fills, shows modally, reads and unloads frmCapturarPromocion on
@@ -62,6 +89,18 @@ struct VentanasApi {
   // session's presenter when the library is found.
   bool (*muestra_mensaje)(const std::string& Mensaje, long Botones,
                           const std::string& Titulo, long Ventana);
+  // Loads, fills, shows modally, reads and unloads frmCapturarPromocionPv.
+  // A failure leaves the window without its unload sequence (the position
+  // is not stored) and reaches the caller.
+  void (*capturar_promocion_pv)(CapturaPv& captura);
+  // The windows' own series capture component: a dialog over the series in
+  // Existencia_Serie, read through the session's connection.
+  std::shared_ptr<clsCapturaSeries> (*nueva_captura_series)(
+      std::shared_ptr<clsSesionDatos> sesion);
+  // The pick list and the key sender of the default common services,
+  // installed with the message box (companions/WindowFacilities.h).
+  std::string (*muestra_busqueda)(const companions::PickListRows& filas);
+  void (*envia_teclas)(const std::string& teclas);
 };
 
 inline constexpr int kVentanasApiVersion = 1;
@@ -71,8 +110,7 @@ inline constexpr const char* kVentanasEntryPoint = "promocionesQEX_ventanas";
 // program that links the windows), else the windows' library, loaded now.
 const VentanasApi& windows_library();
 
-// This thread's picture path (capture_picture_to); "" for real captures.
-const std::string& capture_picture_path();
+// capture_picture_path() is declared in promocionesQEX/Ventanas.h.
 
 }  // namespace promocionesQEX
 

@@ -63,6 +63,10 @@ TEST(CaptureCommands, PicturesOffscreenAndCapturesNeedADisplayAndTheLibrary) {
   const auto [width, height] = png_size(base / "png" / "frmCapturarPromocion.png");
   EXPECT_GT(width, 667);
   EXPECT_EQ(height, 400);
+  for (const char* name :
+       {"frmCapturarPromocionPv", "Muestra_Busqueda", "clsCapturaSeries"})
+    EXPECT_GT(png_size(base / "png" / (std::string(name) + ".png")).first, 0)
+        << name;
 
   const DemoShowcase s = demo_showcase(DemoOptions{});
   const std::string line =
@@ -85,6 +89,20 @@ TEST(CaptureCommands, PicturesOffscreenAndCapturesNeedADisplayAndTheLibrary) {
   EXPECT_NE(no_library.output.find("libpromocionesQEX_ventanas.so"),
             std::string::npos)
       << no_library.output;
+  // capturar-pv: the same display check; the missing library is the
+  // operation's own failure, reported behind its prefix.
+  const std::string pv = "capturar-pv --bd " + bd + " --promociones x";
+  EXPECT_EQ(run(clean, pv).status, 2);
+  const Ran pv_no_library = run(clean + " QT_QPA_PLATFORM=offscreen "
+                                "PROMOCIONESQEX_VENTANAS=" +
+                                    (base / "falta.so").string(),
+                                pv + " --json");
+  EXPECT_EQ(pv_no_library.status, 1);
+  EXPECT_NE(pv_no_library.output.find(
+                "\"error\":\"promocionesQex.dll - Capturar_Promociones_Pv()"
+                "\\r\\nNo se pudo cargar"),
+            std::string::npos)
+      << pv_no_library.output;
 }
 
 }  // namespace

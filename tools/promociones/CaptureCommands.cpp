@@ -20,13 +20,6 @@ using namespace promocionesQEX;
 
 constexpr const char* kDefaultDemoDatabase = "promociones-demo.db";
 
-bool has_display() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    const char* value = std::getenv(name);
-    if (value && *value) return true;
-  }
-  return false;
-}
 
 // The code string with its separators made visible, one good per line.
 std::string goods_lines(const std::string& code) {
@@ -43,6 +36,14 @@ std::string goods_lines(const std::string& code) {
 }
 
 }  // namespace
+
+bool has_display() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
+}
 
 int run_capturar(const CommonOptions& common, const LookupOptions& o,
                  const CaptureOptions& c, std::ostream& out) {
@@ -105,6 +106,8 @@ int run_capturas(const CommonOptions& common, const CaptureOptions& c,
 
   const DemoOptions demo;
   const DemoShowcase s = demo_showcase(demo);
+  // The Pv lookups take the time of day from the services' clock.
+  if (options.reloj.empty()) options.reloj = demo.moment.iso_text();
   HostSession session(options, true);
   Promociones promociones;
   promociones.put_Sucursal(s.branch);
@@ -120,6 +123,7 @@ int run_capturas(const CommonOptions& common, const CaptureOptions& c,
       << general_number(s.quantity) << ' ' << s.unit << ", cliente "
       << s.customer << ", sucursal " << s.branch << '/' << s.warehouse
       << ")\n";
+  write_pv_pictures(session, c.salida, out);
   return 0;
 }
 

@@ -24,6 +24,18 @@ struct CaptureOptions {
 int run_capturar(const CommonOptions&, const LookupOptions&,
                  const CaptureOptions&, std::ostream&);
 int run_capturas(const CommonOptions&, const CaptureOptions&, std::ostream&);
+// capturar-pv: --promociones is the Pv list, --sucursal and --almacen the
+// stock the pick list and the series offer.
+int run_capturar_pv(const CommonOptions&, const LookupOptions&,
+                    const CaptureOptions&, std::ostream&);
+// Whether a window can be shown (DISPLAY, WAYLAND_DISPLAY or
+// QT_QPA_PLATFORM set).
+bool has_display();
+class HostSession;
+// The pictures of frmCapturarPromocionPv, its pick list and its series
+// dialog, filled with the demo store's showcase sale, into `directory`.
+void write_pv_pictures(HostSession& session, const std::string& directory,
+                       std::ostream& out);
 
 class CaptureCommands {
  public:
@@ -55,6 +67,16 @@ class CaptureCommands {
                           "Cadena de promociones capturada antes (campos "
                           "separados por \\t, renglones por \\r\\n)");
 
+    capturar_pv_ = app.add_subcommand(
+        "capturar-pv",
+        "Abre la ventana de captura de las promociones Pv de una venta e "
+        "imprime la lista confirmada");
+    add_common(capturar_pv_, common);
+    capturar_pv_->add_option("--promociones", c_.promociones,
+                             "Listas Pv de la venta unidas con {|}");
+    capturar_pv_->add_option("--sucursal", o.sucursal, "Sucursal");
+    capturar_pv_->add_option("--almacen", c_.almacen, "Almacén de la sucursal");
+
     capturas_ = app.add_subcommand(
         "capturas",
         "Guarda una imagen PNG de cada ventana de captura con los datos de "
@@ -64,8 +86,9 @@ class CaptureCommands {
         ->required();
   }
 
-  bool chosen() const { return *capturar_ || *capturas_; }
+  bool chosen() const { return *capturar_ || *capturar_pv_ || *capturas_; }
   int run(std::ostream& out) const {
+    if (*capturar_pv_) return run_capturar_pv(common_, o_, c_, out);
     return *capturar_ ? run_capturar(common_, o_, c_, out)
                       : run_capturas(common_, c_, out);
   }
@@ -75,6 +98,7 @@ class CaptureCommands {
   LookupOptions& o_;
   CaptureOptions c_;
   CLI::App* capturar_ = nullptr;
+  CLI::App* capturar_pv_ = nullptr;
   CLI::App* capturas_ = nullptr;
 };
 
