@@ -178,6 +178,10 @@ QEX_C_API long qex_Capturar_Promociones(
     const char* Tl_Cve_Talla, const char* Cl_Cve_Color, double Cantidad,
     const char* Un_Cve_Unidad, const char* Transaccion, int Edicion,
     const char* Promociones, int* result);
+QEX_C_API long qex_Capturar_Promociones_Pv(qex_object* self,
+                                           const char* Promociones,
+                                           const char* Sucursal,
+                                           const char* Almacen, char** result);
 
 /* --- Promociones: global-discount document ------------------------------ */
 QEX_C_API long qex_Nuevo_Gescuento_Global(qex_object* self);

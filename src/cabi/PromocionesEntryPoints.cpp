@@ -286,6 +286,18 @@ long qex_Capturar_Promociones(
   });
 }
 
+long qex_Capturar_Promociones_Pv(qex_object* self, const char* Promociones,
+                                 const char* Sucursal, const char* Almacen,
+                                 char** result) {
+  return guarded([&] {
+    PromocionesHandle& h = promociones(self, "Capturar_Promociones_Pv");
+    require(result, "result");
+    *result = nullptr;
+    *result = c_text(h.object.Capturar_Promociones_Pv(
+        text(Promociones), text(Sucursal), text(Almacen)));
+  });
+}
+
 long qex_Nuevo_Gescuento_Global(qex_object* self) {
   return guarded([&] {
     promociones(self, "Nuevo_Gescuento_Global").object.Nuevo_Gescuento_Global();
