@@ -1,6 +1,8 @@
 #include "ado/sqlite/SqliteConnection.h"
 
 #include <cctype>
+#include <charconv>
+#include <cstdlib>
 #include <filesystem>
 
 #include "ado/sqlite/SqliteCursor.h"
@@ -85,6 +87,33 @@ std::string immutable_uri(const std::string& path) {
   return uri + "?immutable=1";
 }
 
+// The statement cache's size from the environment, else the default.
+std::size_t statement_cache_capacity_from_environment() {
+  const char* text = std::getenv(SqliteConnection::kStatementCacheVariable);
+  std::size_t capacity = SqliteConnection::kStatementCacheSize;
+  if (text && *text) {
+    const char* end = text + std::char_traits<char>::length(text);
+    std::size_t value = 0;
+    const auto [rest, error] = std::from_chars(text, end, value);
+    if (error == std::errc() && rest == end) capacity = value;
+  }
+  return capacity;
+}
+
+// CREATE, DROP or ALTER: after one, the partial indexes may be others.
+bool changes_schema(const std::string& sql) {
+  std::size_t i = 0;
+  while (i < sql.size() && std::isspace(static_cast<unsigned char>(sql[i]))) {
+    ++i;
+  }
+  std::string word;
+  while (i < sql.size() && std::isalpha(static_cast<unsigned char>(sql[i]))) {
+    word += static_cast<char>(std::toupper(static_cast<unsigned char>(sql[i])));
+    ++i;
+  }
+  return word == "CREATE" || word == "DROP" || word == "ALTER";
+}
+
 }  // namespace
 
 SqliteConnection::SqliteConnection(const std::string& path) {
@@ -110,6 +139,8 @@ SqliteConnection::SqliteConnection(const std::string& path) {
 
 void SqliteConnection::configure(const std::string& path, bool new_store) {
   sqlite3* db = db_->get();
+  cache_ = std::make_shared<StatementCache>(
+      db, statement_cache_capacity_from_environment());
   // "name" is always a name, as in SQL Server: never a string in disguise.
   check(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr));
   check(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr));
@@ -123,24 +154,85 @@ void SqliteConnection::configure(const std::string& path, bool new_store) {
   if (new_store && path != ":memory:" && !sqlite3_db_readonly(db, "main")) {
     run_pragma(db, "PRAGMA journal_mode = WAL");
   }
+  cache_->read_partial_index_columns();
 }
 
 Recordset SqliteConnection::execute(const std::string& text) {
+  if (cache_->capacity() > 0) {
+    if (std::optional<Recordset> rows = run_cached(text)) {
+      return std::move(*rows);
+    }
+  }
   const RewrittenStatement statement = rewrite_tsql(text);
   if (statement.datefirst) {
     session_->datefirst = *statement.datefirst;
     return Recordset::from_rows({}, {});
   }
-  sqlite3_stmt* prepared = prepare(statement.sql);
+  Recordset rows = run(prepare(statement.sql));
+  if (changes_schema(statement.sql)) {
+    cache_->clear();
+    cache_->read_partial_index_columns();
+  }
+  return rows;
+}
+
+Recordset SqliteConnection::run(sqlite3_stmt* prepared,
+                                std::unique_ptr<StatementLease> lease) {
   const int rc = sqlite3_step(prepared);
   if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
     RuntimeError error = last_error(db_->get());
-    sqlite3_finalize(prepared);
-    throw error;
+    if (!lease) sqlite3_finalize(prepared);
+    throw error;  // the lease gives the statement back
   }
   // A result without rows is a cursor too: its column names stay SQLite's.
-  return Recordset(
-      std::make_unique<SqliteCursor>(db_, prepared, rc == SQLITE_ROW));
+  return Recordset(std::make_unique<SqliteCursor>(
+      db_, prepared, rc == SQLITE_ROW, std::move(lease)));
+}
+
+// The statement through the cache: its shape kept prepared, its literals
+// bound. Empty when the statement is not one the cache keeps, or when its
+// shape does not rewrite and prepare cleanly: the literal text then runs as
+// before and fails, if it does, with its own message.
+std::optional<Recordset> SqliteConnection::run_cached(const std::string& text) {
+  std::optional<LiftedStatement> lifted;
+  try {
+    lifted = lift_literals(text, cache_->kept_columns());
+  } catch (const RuntimeError&) {
+    return std::nullopt;  // the rewriter says what is wrong with the text
+  }
+  if (!lifted) return std::nullopt;
+  std::shared_ptr<CachedStatement> entry = cache_->acquire(lifted->shape);
+  sqlite3_stmt* prepared = entry ? entry->statement : nullptr;
+  if (!entry) {
+    std::string sql;
+    try {
+      RewrittenStatement rewritten = rewrite_tsql(lifted->shape);
+      if (rewritten.datefirst || rewritten.sql.empty()) return std::nullopt;
+      sql = std::move(rewritten.sql);
+    } catch (const RuntimeError&) {
+      return std::nullopt;
+    }
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v3(
+        db_->get(), sql.c_str(), static_cast<int>(sql.size()),
+        SQLITE_PREPARE_PERSISTENT, &prepared, &tail);
+    if (rc != SQLITE_OK || !prepared ||
+        (tail && !only_spaces_and_comments(tail)) ||
+        sqlite3_bind_parameter_count(prepared) !=
+            static_cast<int>(lifted->values.size())) {
+      sqlite3_finalize(prepared);
+      return std::nullopt;
+    }
+    // Null: run once, then finalized.
+    entry = cache_->keep(lifted->shape, prepared);
+  }
+  std::unique_ptr<StatementLease> lease;
+  if (entry) lease = std::make_unique<StatementLease>(cache_, entry);
+  if (cache_->bind(prepared, lifted->values) != SQLITE_OK) {
+    if (!lease) sqlite3_finalize(prepared);
+    return std::nullopt;
+  }
+  return run(prepared, std::move(lease));
 }
 
 // Prepares exactly one statement: what SQLite leaves unread after it must be

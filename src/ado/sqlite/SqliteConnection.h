@@ -3,11 +3,14 @@
 // and collations.
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "ado/sqlite/SqliteHandle.h"
+#include "ado/sqlite/StatementCache.h"
 #include "ado/sqlite/TsqlSession.h"
 #include "promocionesQEX/Connection.h"
 
@@ -27,14 +30,30 @@ class SqliteConnection : public Connection {
   // The session's first weekday (SET DATEFIRST), 7 until a statement sets it.
   int datefirst() const { return session_->datefirst.load(); }
 
+  // How many prepared statements the connection keeps (see StatementCache.h);
+  // 0 prepares every statement anew. Starts at kStatementCacheSize, or at
+  // the number in the environment variable named by kStatementCacheVariable.
+  std::size_t statement_cache_capacity() const { return cache_->capacity(); }
+  void set_statement_cache_capacity(std::size_t capacity) {
+    cache_->set_capacity(capacity);
+  }
+  std::size_t cached_statements() const { return cache_->size(); }
+
   static constexpr int kBusyTimeoutMs = 10000;
+  static constexpr std::size_t kStatementCacheSize = 64;
+  static constexpr const char* kStatementCacheVariable =
+      "PROMOCIONESQEX_SENTENCIAS_PREPARADAS";
 
  private:
   void configure(const std::string& path, bool new_store);
   sqlite3_stmt* prepare(const std::string& sql);
+  Recordset run(sqlite3_stmt* prepared,
+                std::unique_ptr<StatementLease> lease = nullptr);
+  std::optional<Recordset> run_cached(const std::string& sql);
 
   std::shared_ptr<SqliteHandle> db_;
   std::shared_ptr<TsqlSession> session_ = std::make_shared<TsqlSession>();
+  std::shared_ptr<StatementCache> cache_;  // its leases hold it weakly
 };
 
 }  // namespace promocionesQEX::sqlite

@@ -5,16 +5,20 @@
 namespace promocionesQEX::sqlite {
 
 SqliteCursor::SqliteCursor(std::shared_ptr<SqliteHandle> db,
-                           sqlite3_stmt* statement, bool on_row)
+                           sqlite3_stmt* statement, bool on_row,
+                           std::unique_ptr<StatementLease> lease)
     : db_(std::move(db)),
       statement_(statement),
+      lease_(std::move(lease)),
       column_count_(static_cast<std::size_t>(sqlite3_column_count(statement))),
       on_unread_row_(on_row),
       done_(!on_row) {
   if (done_) finish();
 }
 
-SqliteCursor::~SqliteCursor() { sqlite3_finalize(statement_); }
+SqliteCursor::~SqliteCursor() {
+  if (!lease_) sqlite3_finalize(statement_);
+}
 
 std::string_view SqliteCursor::column_name(std::size_t index) const {
   // The name lives as long as the statement: it is never stepped again
