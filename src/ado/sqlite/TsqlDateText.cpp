@@ -100,11 +100,65 @@ long days_from_civil(int year, int month, int day) {
   return era * 146097 + doe - 719468;
 }
 
+// The forms the store and the lookups write, read at fixed places:
+// "YYYYMMDD", "YYYY-MM-DD" and "YYYY-MM-DD HH:MM:SS" (also with '/'). False
+// when the text has another form, which the general reader then reads; a
+// text of these forms that names no date-time is no date here either.
+bool read_fixed_form(std::string_view t, DateParts& d, bool& is_date) {
+  const auto digit = [&](std::size_t i) {
+    return static_cast<unsigned>(t[i] - '0') <= 9;
+  };
+  const auto two = [&](std::size_t i) { return (t[i] - '0') * 10 + t[i + 1] - '0'; };
+  std::size_t time_at = 0;
+  if (t.size() == 8) {
+    for (std::size_t i = 0; i < 8; ++i) {
+      if (!digit(i)) return false;
+    }
+    d.year = two(0) * 100 + two(2);
+    d.month = two(4);
+    d.day = two(6);
+  } else if (t.size() == 10 || t.size() == 19) {
+    const char separator = t[4];
+    if ((separator != '-' && separator != '/') || t[7] != separator) {
+      return false;
+    }
+    for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+      if (!digit(i)) return false;
+    }
+    d.year = two(0) * 100 + two(2);
+    d.month = two(5);
+    d.day = two(8);
+    if (t.size() == 19) {
+      if (t[10] != ' ' || t[13] != ':' || t[16] != ':') return false;
+      for (const std::size_t i : {11, 12, 14, 15, 17, 18}) {
+        if (!digit(i)) return false;
+      }
+      time_at = 11;
+    }
+  } else {
+    return false;
+  }
+  is_date = d.year >= 1 && d.month >= 1 && d.month <= 12 && d.day >= 1 &&
+            d.day <= days_in_month(d.year, d.month);
+  if (time_at) {
+    d.hour = two(time_at);
+    d.minute = two(time_at + 3);
+    d.second = two(time_at + 6);
+    is_date = is_date && d.hour <= 23 && d.minute <= 59 && d.second <= 59;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<DateParts> parse_date_text(std::string_view text) {
-  Reader in(text);
   DateParts d;
+  bool is_date = false;
+  if (read_fixed_form(text, d, is_date)) {
+    return is_date ? std::optional<DateParts>(d) : std::nullopt;
+  }
+  d = DateParts();
+  Reader in(text);
   in.skip_spaces();
   // A time alone is two digits at most before its colon.
   const bool time_only = in.digit_run() <= 2 && in.digit_run() > 0;

@@ -66,8 +66,23 @@ std::u32string folded_chars(std::string_view text) {
 }
 
 int compare_case_insensitive(std::string_view a, std::string_view b) {
-  std::size_t pa = 0;
-  std::size_t pb = 0;
+  // Keys and codes are nearly always ASCII: while both texts are, a byte is
+  // a character and folding is one comparison, so the loop below, which
+  // decodes UTF-8, takes over only from the first other byte (or at the end
+  // of the shorter text, for the padding).
+  const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+  std::size_t ascii = 0;
+  for (; ascii < common; ++ascii) {
+    auto ca = static_cast<unsigned char>(a[ascii]);
+    auto cb = static_cast<unsigned char>(b[ascii]);
+    if ((ca | cb) & 0x80) break;
+    if (ca == cb) continue;
+    if (ca >= 'A' && ca <= 'Z') ca += 0x20;
+    if (cb >= 'A' && cb <= 'Z') cb += 0x20;
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  std::size_t pa = ascii;
+  std::size_t pb = ascii;
   while (pa < a.size() || pb < b.size()) {
     const char32_t ca = pa < a.size() ? fold_case(next_char(a, pa)) : U' ';
     const char32_t cb = pb < b.size() ? fold_case(next_char(b, pb)) : U' ';
