@@ -10,14 +10,7 @@
 #include <string>
 
 #include "promocionesQEX/Companions.h"
-
-// The export marker, where this build has one.
-#if __has_include("promocionesQEX/Export.h")
 #include "promocionesQEX/Export.h"
-#endif
-#ifndef PROMOCIONESQEX_API
-#define PROMOCIONESQEX_API
-#endif
 
 namespace promocionesQEX {
 

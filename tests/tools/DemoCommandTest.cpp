@@ -26,6 +26,22 @@ TEST_F(CliTest, DemoCreatesItsDatabaseOnceAndShowsEveryOperation) {
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out.rfind("Base de demostración: " + bd() + "\n", 0), 0u)
       << r.out;
+
+  // --json: one document, each lookup's answer under its name, nothing else.
+  r = run({"demo", "--bd", bd(), "--json"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("{\"base\":\"" + bd() +
+                            "\",\"creada\":false,\"promocion\":{",
+                        0),
+            0u)
+      << r.out;
+  EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
+  at = 0;
+  for (const char* key : {"clasificador", "vigentes", "pv_cantidad",
+                          "pv_importe"}) {
+    at = r.out.find("\"" + std::string(key) + "\":", at);
+    EXPECT_NE(at, std::string::npos) << key;
+  }
 }
 
 }  // namespace

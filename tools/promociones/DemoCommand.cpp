@@ -3,8 +3,11 @@
 // printing each call's inputs and answers as the suite's users read them.
 #include <filesystem>
 
+#include <sstream>
+
 #include "Commands.h"
 #include "HostSession.h"
+#include "Json.h"
 #include "Table.h"
 #include "demo/DemoData.h"
 #include "promocionesQEX/Connection.h"
@@ -129,23 +132,53 @@ int walk_discount(std::ostream& out, const CommonOptions& common,
   return 0;
 }
 
+using Lookup = int (*)(const CommonOptions&, const LookupOptions&,
+                      std::ostream&);
+
+// --json: one document, each lookup's own JSON answer under its name (the
+// walk's readable sections, the code string and the discount document are
+// for people and stay out of it).
+int run_demo_json(const CommonOptions& options, const LookupOptions& o,
+                  bool created, std::ostream& out) {
+  JsonObject document;
+  document.text("base", options.bd).boolean("creada", created);
+  int failures = 0;
+  const std::pair<const char*, Lookup> lookups[] = {
+      {"promocion", run_promocion},       {"clasificador", run_clasificador},
+      {"vigentes", run_vigentes},         {"pv_cantidad", run_pv_cantidad},
+      {"pv_importe", run_pv_importe},
+  };
+  for (const auto& [name, lookup] : lookups) {
+    std::ostringstream answer;
+    failures += lookup(options, o, answer);
+    std::string json = answer.str();
+    while (!json.empty() && json.back() == '\n') json.pop_back();
+    if (json.empty()) json = "null";
+    document.raw(name, json);
+  }
+  out << document.str() << '\n';
+  return failures == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int run_demo(const CommonOptions& common, std::ostream& out) {
   CommonOptions options = common;
   if (options.bd.empty()) options.bd = kDefaultDemoDatabase;
   const std::string path = sqlite_path(options.bd);
-  if (path.empty() || !std::filesystem::exists(path))
-    create_demo(options.bd, out);
+  const bool create = path.empty() || !std::filesystem::exists(path);
+  std::ostringstream quiet;  // --json prints the document only
+  std::ostream& text = options.json ? quiet : out;
+  if (create)
+    create_demo(options.bd, text);
   else
-    out << "Base de demostración: " << options.bd << '\n';
+    text << "Base de demostración: " << options.bd << '\n';
 
   const DemoOptions demo;
   const DemoShowcase s = demo_showcase(demo);
   // The Pv lookups read the time of day from the services' clock: the demo
   // replays its sale at the demo's moment unless told otherwise.
   if (options.reloj.empty()) options.reloj = demo.moment.iso_text();
-  describe_sale(out, s, demo.moment);
 
   LookupOptions o;
   o.fecha = demo.moment.iso_text();
@@ -159,7 +192,9 @@ int run_demo(const CommonOptions& common, std::ostream& out) {
   o.linea = s.line;
   o.tipo_clasificador = s.classifier_type;
   o.ppv_id = s.sale_id;
+  if (options.json) return run_demo_json(options, o, create, out);
 
+  describe_sale(out, s, demo.moment);
   int failures = 0;
   heading(out, "Get_Promocion: promoción por cantidad");
   failures += run_promocion(options, o, out);
