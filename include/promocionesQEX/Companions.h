@@ -124,9 +124,12 @@ PROMOCIONESQEX_API std::shared_ptr<clsServicios> make_default_servicios();
 // The same defaults working on a connection the host opened. Give both the
 // same connection to make their statements one unit of work: a host that
 // runs "BEGIN TRANSACTION" on it records a whole document or nothing,
-// folio included. A connection serves one thread at a time.
+// folio included. A connection serves one thread at a time. The session
+// checks the permissions of `usuario`, or of the configured user when it is
+// empty: with both given, a host works on several stores in one process
+// without environment variables or a configuration file.
 PROMOCIONESQEX_API std::shared_ptr<clsSesionDatos> make_default_sesion_datos(
-    std::shared_ptr<Connection> conexion);
+    std::shared_ptr<Connection> conexion, const std::string& usuario = "");
 PROMOCIONESQEX_API std::shared_ptr<clsServicios> make_default_servicios(
     std::shared_ptr<Connection> conexion);
 

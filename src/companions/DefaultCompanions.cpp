@@ -14,8 +14,11 @@ std::shared_ptr<clsServicios> make_default_servicios() {
 }
 
 std::shared_ptr<clsSesionDatos> make_default_sesion_datos(
-    std::shared_ptr<Connection> conexion) {
-  return std::make_shared<companions::DataSession>(std::move(conexion));
+    std::shared_ptr<Connection> conexion, const std::string& usuario) {
+  if (usuario.empty())
+    return std::make_shared<companions::DataSession>(std::move(conexion));
+  return std::make_shared<companions::DataSession>(std::move(conexion),
+                                                   usuario);
 }
 
 std::shared_ptr<clsServicios> make_default_servicios(

@@ -68,12 +68,23 @@ void speak_spanish(CLI::App& app) {
   formatter->label("TEXT", "TEXTO");
   formatter->label("Needs", "Requiere");
   formatter->label("Excludes", "Excluye");
+  // The heading of every option list is its group's name.
+  app.option_defaults()->group("Opciones");
   app.set_help_flag("-h,--help", "Muestra esta ayuda y termina");
   app.set_version_flag("--version",
                        std::string("promociones ") +
                            promocionesQEX::library_version() + " (" +
                            promocionesQEX::library_description() + ")",
                        "Muestra la versión y termina");
+}
+
+// Subcommands and the options each one holds are listed under their group's
+// name, which CLI11 sets in English when they are made.
+void group_in_spanish(CLI::App& app) {
+  for (CLI::App* cmd : app.get_subcommands({})) {
+    cmd->group("Subcomandos");
+    for (CLI::Option* option : cmd->get_options()) option->group("Opciones");
+  }
 }
 
 // The parse error in Spanish: its kind says what went wrong, and the name
@@ -116,7 +127,10 @@ int main(int argc, char** argv) {
       "demo", "Crea la base de demostración si falta y recorre cada consulta");
   add_common(demo, common);
   auto* init = app.add_subcommand("init", "Crea una base vacía con el esquema");
-  add_common(init, common);
+  // Only the database: init runs no lookup, so clock, trace and JSON would
+  // be options that do nothing.
+  init->add_option("--bd", common.bd,
+                   "Base de datos que se crea: ruta de SQLite o sqlite:RUTA");
 
   auto* promocion = app.add_subcommand(
       "promocion", "Promoción por cantidad de un renglón de venta");
@@ -178,6 +192,7 @@ int main(int argc, char** argv) {
 
   CaptureCommands capture(app, common, o, add_common, add_fecha);
 
+  group_in_spanish(app);
   try {
     check_subcommand(app, argc, argv);
     app.parse(argc, argv);
