@@ -142,6 +142,20 @@ struct Renglon {
   }
 };
 
+// A row's cells from the detail the resolution or pick query found; the
+// pick query answers no discount, so that cell is left alone then.
+void fill_detail(Renglon& r, const Recordset& rs, bool with_discount) {
+  r.set("Ppd_Tipo", field_text(rs, "Ppd_Tipo"));
+  r.set("Pr_Cve_Producto", field_text(rs, "Ppd_Producto"));
+  r.set("Pr_Descripcion", field_text(rs, "Pr_Descripcion"));
+  r.set("Tl_Cve_Talla", QStringLiteral("00"));
+  r.set("Cl_Cve_Color", QStringLiteral("00"));
+  r.set("Pp_Cantidad", field_text(rs, "Ppd_Cantidad"));
+  r.set("Pp_Precio", field_text(rs, "Ppd_Precio"));
+  if (with_discount) r.set("Pp_Descuento", field_text(rs, "Ppd_Descuento"));
+  r.set("Pr_Tipo_Producto", field_text(rs, "Pr_Tipo_Producto"));
+}
+
 int shift_of(Qt::KeyboardModifiers m) {
   return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
          (m & Qt::AltModifier ? 4 : 0);
@@ -267,15 +281,7 @@ void frmCapturarPromocionPv::ssPromocion_AfterColUpdate(int row, int column) {
     if (rs.eof()) {
       limpia_renglon(row);
     } else {
-      r.set("Ppd_Tipo", field_text(rs, "Ppd_Tipo"));
-      r.set("Pr_Cve_Producto", field_text(rs, "Ppd_Producto"));
-      r.set("Pr_Descripcion", field_text(rs, "Pr_Descripcion"));
-      r.set("Tl_Cve_Talla", QStringLiteral("00"));
-      r.set("Cl_Cve_Color", QStringLiteral("00"));
-      r.set("Pp_Cantidad", field_text(rs, "Ppd_Cantidad"));
-      r.set("Pp_Precio", field_text(rs, "Ppd_Precio"));
-      r.set("Pp_Descuento", field_text(rs, "Ppd_Descuento"));
-      r.set("Pr_Tipo_Producto", field_text(rs, "Pr_Tipo_Producto"));
+      fill_detail(r, rs, true);
     }
     rs.close();
   });
@@ -303,14 +309,7 @@ void frmCapturarPromocionPv::ssPromocion_KeyDown(int key_code, int /*shift*/) {
     if (!rs.eof()) {
       // The pick query has no discount: the cell keeps what it held.
       r.set("Ppd_ID", QString::fromStdString(clave));
-      r.set("Ppd_Tipo", field_text(rs, "Ppd_Tipo"));
-      r.set("Pr_Cve_Producto", field_text(rs, "Ppd_Producto"));
-      r.set("Pr_Descripcion", field_text(rs, "Pr_Descripcion"));
-      r.set("Tl_Cve_Talla", QStringLiteral("00"));
-      r.set("Cl_Cve_Color", QStringLiteral("00"));
-      r.set("Pp_Cantidad", field_text(rs, "Ppd_Cantidad"));
-      r.set("Pp_Precio", field_text(rs, "Ppd_Precio"));
-      r.set("Pr_Tipo_Producto", field_text(rs, "Pr_Tipo_Producto"));
+      fill_detail(r, rs, false);
     }
     rs.close();
   });

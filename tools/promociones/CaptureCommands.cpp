@@ -37,12 +37,15 @@ std::string goods_lines(const std::string& code) {
 
 }  // namespace
 
-bool has_display() {
+void require_display() {
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
     const char* value = std::getenv(name);
-    if (value && *value) return true;
+    if (value && *value) return;
   }
-  return false;
+  throw UsageError(
+      "no hay pantalla para la ventana de captura (defina DISPLAY, "
+      "WAYLAND_DISPLAY o QT_QPA_PLATFORM); `promociones capturas` dibuja "
+      "las ventanas sin pantalla");
 }
 
 int run_capturar(const CommonOptions& common, const LookupOptions& o,
@@ -53,12 +56,7 @@ int run_capturar(const CommonOptions& common, const LookupOptions& o,
       parse_cantidad(required(o.cantidad, "--cantidad"), "--cantidad");
   required(o.producto, "--producto");
   required(o.unidad, "--unidad");
-  if (!has_display()) {
-    throw UsageError(
-        "no hay pantalla para la ventana de captura (defina DISPLAY, "
-        "WAYLAND_DISPLAY o QT_QPA_PLATFORM); `promociones capturas` dibuja "
-        "las ventanas sin pantalla");
-  }
+  require_display();
   HostSession session(common, true);
   Promociones promociones;
   promociones.put_Sucursal(o.sucursal);

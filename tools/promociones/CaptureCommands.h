@@ -28,9 +28,9 @@ int run_capturas(const CommonOptions&, const CaptureOptions&, std::ostream&);
 // stock the pick list and the series offer.
 int run_capturar_pv(const CommonOptions&, const LookupOptions&,
                     const CaptureOptions&, std::ostream&);
-// Whether a window can be shown (DISPLAY, WAYLAND_DISPLAY or
-// QT_QPA_PLATFORM set).
-bool has_display();
+// Refuses (UsageError) when no window can be shown: none of DISPLAY,
+// WAYLAND_DISPLAY or QT_QPA_PLATFORM is set.
+void require_display();
 class HostSession;
 // The pictures of frmCapturarPromocionPv, its pick list and its series
 // dialog, filled with the demo store's showcase sale, into `directory`.

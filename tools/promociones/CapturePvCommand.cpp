@@ -93,12 +93,7 @@ std::string showcase_list(HostSession& session, Promociones& promociones,
 int run_capturar_pv(const CommonOptions& common, const LookupOptions& o,
                     const CaptureOptions& c, std::ostream& out) {
   required(c.promociones, "--promociones");
-  if (!has_display()) {
-    throw UsageError(
-        "no hay pantalla para la ventana de captura (defina DISPLAY, "
-        "WAYLAND_DISPLAY o QT_QPA_PLATFORM); `promociones capturas` dibuja "
-        "las ventanas sin pantalla");
-  }
+  require_display();
   HostSession session(common, true);
   Promociones promociones;
   const std::string resultado =
