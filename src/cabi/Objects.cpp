@@ -187,25 +187,28 @@ long qex_CreateObject(const char* class_name, qex_object** object) {
   });
 }
 
-long qex_AddRef(qex_object* object) {
+namespace {
+
+// The counted object behind `object`, or null with 91 as the last error (a
+// cursor is not counted: it is closed instead).
+Handle* counted(qex_object* object) {
   clear_last_error();
   Handle* handle = find(object);
-  if (!handle || handle->kind == Kind::Cursor) {
-    fail(RuntimeError::kObjectNotSet,
-         RuntimeError::ObjectNotSet().description());
-    return 0;
-  }
-  return ++handle->references;
+  if (handle && handle->kind != Kind::Cursor) return handle;
+  fail(RuntimeError::kObjectNotSet, RuntimeError::ObjectNotSet().description());
+  return nullptr;
+}
+
+}  // namespace
+
+long qex_AddRef(qex_object* object) {
+  Handle* handle = counted(object);
+  return handle ? ++handle->references : 0;
 }
 
 long qex_Release(qex_object* object) {
-  clear_last_error();
-  Handle* handle = find(object);
-  if (!handle || handle->kind == Kind::Cursor) {
-    fail(RuntimeError::kObjectNotSet,
-         RuntimeError::ObjectNotSet().description());
-    return 0;
-  }
+  Handle* handle = counted(object);
+  if (!handle) return 0;
   const long left = --handle->references;
   if (left == 0) destroy(handle);
   return left;
