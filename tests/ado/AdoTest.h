@@ -2,7 +2,6 @@
 // raises.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -14,29 +13,21 @@
 namespace promocionesQEX::testing {
 
 // A fresh directory under the system's temporary directory, removed with
-// everything in it when the test is done.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern =
+// everything in it when the test is done. Not to be copied.
+struct TempDir {
+  std::filesystem::path path = [] {
+    std::string p =
         (std::filesystem::temp_directory_path() / "qex-ado-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-      throw std::runtime_error("cannot create a temporary directory");
-    path_ = pattern;
-  }
+    if (!mkdtemp(p.data())) throw std::runtime_error("no temporary directory");
+    return std::filesystem::path(p);
+  }();
   ~TempDir() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(path, ignored);
   }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
   std::string file(const std::string& name) const {
-    return (path_ / name).string();
+    return (path / name).string();
   }
-
- private:
-  std::filesystem::path path_;
 };
 
 }  // namespace promocionesQEX::testing

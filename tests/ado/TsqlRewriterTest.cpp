@@ -49,25 +49,18 @@ TEST(TsqlRewriter, RewritesToTheSqliteText) {
        "SELECT x FROM (SELECT a.X AS X FROM a ORDER BY X) s"},
       {"SELECT DATEPART(year, d), DatePart ( Weekday , d ) FROM t",
        "SELECT DATEPART('year', d), DatePart ( 'Weekday' , d ) FROM t"},
-      // Left alone.
-      {"SELECT a + 1, LEN(b) + c FROM t WHERE d = -1",
-       "SELECT a + 1, LEN(b) + c FROM t WHERE d = -1"},
-      {"SELECT a FROM t WHERE b = 'x + y;'",
-       "SELECT a FROM t WHERE b = 'x + y;'"},
-      {"SELECT a -- 'x' + 'y'\nFROM t /* 'x' + 1 */",
-       "SELECT a -- 'x' + 'y'\nFROM t /* 'x' + 1 */"},
-      {"INSERT INTO t(  a,  b )VALUES(   'x', 1E+20 , -2.5) ",
-       "INSERT INTO t(  a,  b )VALUES(   'x', 1E+20 , -2.5) "},
-      {"SELECT \"x\" FROM t WHERE y = 'ORDER BY'",
-       "SELECT \"x\" FROM t WHERE y = 'ORDER BY'"},
-      {"SELECT a.X, b.X FROM a JOIN b ON a.k = b.k ORDER BY X",
-       "SELECT a.X, b.X FROM a JOIN b ON a.k = b.k ORDER BY X"},
-      {"SELECT P.Folio AS F FROM P ORDER BY F",
-       "SELECT P.Folio AS F FROM P ORDER BY F"},
+      // Left alone, to the character.
+      {"SELECT a + 1, LEN(b) + c FROM t WHERE d = -1", nullptr},
+      {"SELECT a FROM t WHERE b = 'x + y;'", nullptr},
+      {"SELECT a -- 'x' + 'y'\nFROM t /* 'x' + 1 */", nullptr},
+      {"INSERT INTO t(  a,  b )VALUES(   'x', 1E+20 , -2.5) ", nullptr},
+      {"SELECT \"x\" FROM t WHERE y = 'ORDER BY'", nullptr},
+      {"SELECT a.X, b.X FROM a JOIN b ON a.k = b.k ORDER BY X", nullptr},
+      {"SELECT P.Folio AS F FROM P ORDER BY F", nullptr},
   };
   for (const RewriteCase& c : cases) {
     const RewrittenStatement out = rewrite_tsql(c.input);
-    EXPECT_EQ(out.sql, c.expected) << c.input;
+    EXPECT_EQ(out.sql, c.expected ? c.expected : c.input) << c.input;
     EXPECT_FALSE(out.datefirst.has_value()) << c.input;
   }
 }
