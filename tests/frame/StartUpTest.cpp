@@ -1,5 +1,7 @@
-// The per-thread start-up: once per thread, companions of its own, and a
-// failed start-up that leaves the thread ready to try again.
+// The per-thread start-up: once per thread, companions of its own from the
+// host's factories (the defaults where none is installed or after a reset),
+// a failed start-up that leaves the thread ready to try again, and the
+// host's discount record held as it is.
 #include <gtest/gtest.h>
 
 #include <barrier>
@@ -11,9 +13,12 @@
 #include <vector>
 
 #include "FakeCompanions.h"
+#include "Raised.h"
+#include "companions/CompanionRegistry.h"
 #include "frame/Publico.h"
 #include "promocionesQEX/Promociones.h"
 #include "promocionesQEX/RuntimeError.h"
+#include "promocionesQEX/clsPromoDescuentoGlobal.h"
 
 namespace promocionesQEX {
 namespace {
@@ -25,13 +30,31 @@ using testing::FakeSesionDatos;
 struct InstalledFactories {
   InstalledFactories(decltype(CompanionFactories::sesion_datos) sesion,
                      decltype(CompanionFactories::servicios) servicios) {
-    CompanionFactories factories;
-    factories.sesion_datos = std::move(sesion);
-    factories.servicios = std::move(servicios);
-    install_companions(std::move(factories));
+    install_companions({.sesion_datos = std::move(sesion),
+                        .servicios = std::move(servicios),
+                        .disponibilidad = {},
+                        .captura_series = {}});
   }
   ~InstalledFactories() { reset_companions(); }
 };
+
+TEST(StartUp, EmptyFactoriesFallBackToTheDefaultsUntilAReset) {
+  auto mine = std::make_shared<FakeServicios>();
+  CompanionFactories installed;
+  {
+    InstalledFactories only_services({}, [mine] { return mine; });
+    installed = current_companion_factories();
+  }
+  EXPECT_EQ(installed.servicios(), mine);
+  ASSERT_TRUE(installed.sesion_datos);
+  const auto sesion = installed.sesion_datos();
+  ASSERT_NE(sesion, nullptr);
+  EXPECT_EQ(std::dynamic_pointer_cast<FakeSesionDatos>(sesion), nullptr);
+  EXPECT_FALSE(installed.disponibilidad || installed.captura_series);
+  const auto servicios = current_companion_factories().servicios();
+  ASSERT_NE(servicios, nullptr);
+  EXPECT_EQ(std::dynamic_pointer_cast<FakeServicios>(servicios), nullptr);
+}
 
 TEST(StartUp, RunsOncePerThreadAndGivesEachThreadItsOwnState) {
   std::mutex mutex;
@@ -93,21 +116,29 @@ TEST(StartUp, FailingSessionFactoryFailsCreationAndNextCreationRetries) {
         return std::make_shared<FakeServicios>();
       });
   std::thread([&] {  // a thread whose module state starts empty
-    try {
-      Promociones refused;
-      ADD_FAILURE() << "the creation should have failed";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.number(), 429);
-      EXPECT_EQ(e.description(), "ActiveX component can't create object");
-    }
+    const RuntimeError e = testing::raised([] { Promociones refused; });
+    EXPECT_EQ(e.number(), 429);
+    EXPECT_EQ(e.description(), "ActiveX component can't create object");
     EXPECT_EQ(sesion_calls, 1);
     EXPECT_EQ(servicios_calls, 0);
     fail = false;
     Promociones created, another;
     EXPECT_EQ(sesion_calls, 2);
     EXPECT_EQ(servicios_calls, 1);
-  })
-      .join();
+  }).join();
+}
+
+// The record is the host's own object, not a copy, and none is kept once
+// the host clears it.
+TEST(Promociones, HoldsTheHostsRecordAndLetsItGo) {
+  testing::FakeCompanionsGuard fakes;
+  Promociones p;
+  auto host = std::make_shared<clsPromoDescuentoGlobal>();
+  p.put_Detalle_Descuento_Global(host);
+  EXPECT_EQ(p.get_Detalle_Descuento_Global(), host);
+  p.put_Detalle_Descuento_Global(nullptr);
+  EXPECT_EQ(p.get_Detalle_Descuento_Global(), nullptr);
+  EXPECT_EQ(host.use_count(), 1);
 }
 
 }  // namespace
