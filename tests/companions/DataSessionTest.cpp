@@ -1,29 +1,98 @@
+// The default data-access session and where it finds its database and
+// user (the environment, else the configuration file, else the login name),
+// its parameters, permissions and messages.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <tuple>
 
-#include "ScopedEnvironment.h"
+#include "Raised.h"
 #include "TempDatabase.h"
 #include "companions/CompanionErrors.h"
 #include "companions/Configuration.h"
 #include "companions/DataSession.h"
-#include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::companions {
 namespace {
 
-using testing::ScopedEnvironment;
+using ::testing::HasSubstr;
+using testing::raised;
 using testing::TempDatabase;
 
+// A database in a temporary directory that is also XDG_CONFIG_HOME, nothing
+// else configured; the environment is put back after the test.
 class DataSessionTest : public ::testing::Test {
  protected:
-  DataSessionTest() : sesion_(db_.connection(), "CAJA01", &messages_) {}
+  DataSessionTest() {
+    set_env("XDG_CONFIG_HOME", db_.path().parent_path().string());
+    set_env(kConnectionVariable, std::nullopt);
+    set_env(kUserVariable, std::nullopt);
+  }
+  ~DataSessionTest() override {
+    for (const auto& [name, value] : saved_) apply(name, value);
+  }
+
+  // An empty optional unsets the variable.
+  void set_env(const std::string& name, std::optional<std::string> value) {
+    if (const char* old = std::getenv(name.c_str()); !saved_.count(name))
+      saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
+    apply(name, value);
+  }
+  static void apply(const std::string& name,
+                    const std::optional<std::string>& value) {
+    value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+  }
+  void write_conf(const std::string& content) {
+    const auto dir = db_.path().parent_path() / "promocionesQEX";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "promocionesQEX.conf") << content;
+  }
 
   TempDatabase db_;
+  std::map<std::string, std::optional<std::string>> saved_;
   std::ostringstream messages_;
-  DataSession sesion_;
+  DataSession sesion_{db_.connection(), "CAJA01", &messages_};
 };
+
+TEST_F(DataSessionTest, FileIsReadWhenEnvironmentIsEmptyElseEnvironmentWins) {
+  // An empty variable counts as unset (the test runner sets it empty).
+  set_env(kConnectionVariable, "");
+  write_conf(
+      "# tienda 12\n"
+      "\n"
+      "  BD   =  odbc:DSN=Tienda;UID=caja  \n"
+      "Usuario=CAJA01\n"
+      "color = azul\n");
+  EXPECT_EQ(configured_connection_text(), "odbc:DSN=Tienda;UID=caja");
+  EXPECT_EQ(configured_user(), "CAJA01");
+  // Without a user anywhere, the login name.
+  write_conf("bd = /tmp/x.db\n");
+  set_env("USER", "maria");
+  EXPECT_EQ(configured_user(), "maria");
+  set_env(kConnectionVariable, "sqlite:/var/tienda/entorno.db");
+  set_env(kUserVariable, "ENTORNO");
+  EXPECT_EQ(configured_connection_text(), "sqlite:/var/tienda/entorno.db");
+  EXPECT_EQ(configured_user(), "ENTORNO");
+}
+
+TEST_F(DataSessionTest, MissingConnectionAndLineWithoutEqualsNameTheirPlace) {
+  write_conf("usuario = CAJA01\n");
+  const RuntimeError missing = raised([] { configured_connection_text(); });
+  EXPECT_EQ(missing.number(), kNotConfigured);
+  EXPECT_THAT(missing.description(), HasSubstr("PROMOCIONESQEX_BD"));
+  EXPECT_THAT(missing.description(), HasSubstr(configuration_file().string()));
+  std::istringstream in("bd = x.db\n# fine\nusuario CAJA\n");
+  EXPECT_EQ(raised([&] { parse_settings(in, "promocionesQEX.conf"); })
+                .description(),
+            "promocionesQEX.conf, línea 3: se esperaba \"clave = valor\": "
+            "usuario CAJA");
+}
 
 TEST_F(DataSessionTest, ConexionAndUserComeFromTheConfiguration) {
   db_.exec(
@@ -33,9 +102,8 @@ TEST_F(DataSessionTest, ConexionAndUserComeFromTheConfiguration) {
   db_.exec(
       "INSERT INTO Usuario_Permiso (Us_Cve_Usuario, Tr_Cve_Transaccion, "
       "Pe_Cve_Permiso) VALUES ('CAJA02', 'VEN', 'PROM02')");
-  ScopedEnvironment env;
-  env.set(kConnectionVariable, "sqlite:" + db_.path().string());
-  env.set(kUserVariable, "CAJA02");
+  set_env(kConnectionVariable, "sqlite:" + db_.path().string());
+  set_env(kUserVariable, "CAJA02");
   DataSession configured;
   // The user, too, comes from the configuration.
   EXPECT_TRUE(configured.Tiene_Permiso("VEN", "PROM02", "No disponible"));
@@ -76,13 +144,10 @@ TEST_F(DataSessionTest, ParametersAnswerTheStoredValueOrTheDefault) {
       {"X", "N", kInvalidArgument, ""},                    // unknown type
   };
   for (const auto& [name, type, number, named] : refused) {
-    try {
-      sesion_.Get_Parametro(name, 0, type, "0");
-      ADD_FAILURE() << name;
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.number(), number);
-      EXPECT_NE(e.description().find(named), std::string::npos);
-    }
+    const RuntimeError e =
+        raised([&] { sesion_.Get_Parametro(name, 0, type, "0"); });
+    EXPECT_EQ(e.number(), number) << name;
+    EXPECT_THAT(e.description(), HasSubstr(named));
   }
 }
 

@@ -1,7 +1,9 @@
+// The folio sequence as SQL Server is asked for it, to the character.
 #include <gtest/gtest.h>
 
 #include <deque>
 
+#include "Raised.h"
 #include "companions/FolioSequence.h"
 #include "promocionesQEX/RuntimeError.h"
 
@@ -54,18 +56,16 @@ TEST(FolioSequence, SqlServerTakesTheOldValueCreatingAMissingSequence) {
   EXPECT_THROW(next_folio(connection, "P'DG", true), RuntimeError);
 }
 
-TEST(FolioSequence, CounterThatIsNotWholeFails) {
+TEST(FolioSequence, ReadingAsksForTheNextValueWhichMustBeWhole) {
   ScriptedConnection connection;
   connection.answers = {2.5};
-  try {
-    next_folio(connection, "PDG", false);
-    FAIL();
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), RuntimeError::kTypeMismatch);
-  }
-  EXPECT_EQ(connection.texts[0],
-            "SELECT Fc_Siguiente AS Fc_Folio FROM Folio_Consecutivo WHERE "
-            "Fc_Consecutivo = 'PDG'");
+  EXPECT_EQ(testing::raised([&] { next_folio(connection, "PDG", false); })
+                .number(),
+            RuntimeError::kTypeMismatch);
+  EXPECT_EQ(connection.texts,
+            std::vector<std::string>{
+                "SELECT Fc_Siguiente AS Fc_Folio FROM Folio_Consecutivo WHERE "
+                "Fc_Consecutivo = 'PDG'"});
 }
 
 }  // namespace
