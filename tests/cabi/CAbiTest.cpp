@@ -58,81 +58,74 @@ TEST(CAbi, ObjectsAreMadeByClassNameAndCounted) {
   }
 }
 
-// Every kind of bad handle or argument is a numbered error, never a crash.
-TEST(CAbi, BadHandlesAndArgumentsAreErrors) {
-  qex_object* promociones = create("promocionesQEX.Promociones");
-  qex_object* record = create("promocionesQEX.clsPromoDescuentoGlobal");
-  qex_object* released = create("promocionesQEX.Promociones");
-  qex_Release(released);
+// The handles a bad call is given: a Promociones, a discount record, one
+// already released, and places for a text and a number.
+struct Handles {
+  qex_object* p;
+  qex_object* r;
+  qex_object* gone;
   char* text = nullptr;
   double number = 0;
+};
+
+// Every kind of bad handle or argument is a numbered error, never a crash.
+TEST(CAbi, BadHandlesAndArgumentsAreErrors) {
+  Handles h{create("promocionesQEX.Promociones"),
+            create("promocionesQEX.clsPromoDescuentoGlobal"),
+            create("promocionesQEX.Promociones")};
+  qex_Release(h.gone);
+  static const qex_DateTime feb30{2026, 2, 30, 0, 0, 0, 0};
   const struct {
     const char* what;
-    long (*call)(qex_object*, qex_object*, qex_object*, char**, double*);
+    long (*call)(Handles&);
     long error;
   } cases[] = {
       {"NULL object",
-       [](qex_object*, qex_object*, qex_object*, char** t, double*) {
-         return qex_get_Error(nullptr, t);
-       },
+       [](Handles& h) { return qex_get_Error(nullptr, &h.text); },
        RuntimeError::kObjectNotSet},
       {"released object",
-       [](qex_object*, qex_object*, qex_object* gone, char** t, double*) {
-         return qex_get_Error(gone, t);
-       },
+       [](Handles& h) { return qex_get_Error(h.gone, &h.text); },
        RuntimeError::kObjectNotSet},
       {"operation of the other class",
-       [](qex_object*, qex_object* r, qex_object*, char** t, double*) {
-         return qex_get_Mensaje(r, t);
-       },
-       438},
-      {"NULL result",
-       [](qex_object* p, qex_object*, qex_object*, char**, double*) {
-         return qex_get_Error(p, nullptr);
-       },
+       [](Handles& h) { return qex_get_Mensaje(h.r, &h.text); }, 438},
+      {"NULL result", [](Handles& h) { return qex_get_Error(h.p, nullptr); },
        5},
       {"NULL date",
-       [](qex_object* p, qex_object*, qex_object*, char** t, double*) {
-         return qex_Get_Promocion_Pv_Importe(p, nullptr, "S1", "C1", "V1", t);
+       [](Handles& h) {
+         return qex_Get_Promocion_Pv_Importe(h.p, nullptr, "S1", "C1", "V1",
+                                             &h.text);
        },
        5},
       {"impossible date",
-       [](qex_object* p, qex_object*, qex_object*, char** t, double*) {
-         const qex_DateTime feb30{2026, 2, 30, 0, 0, 0, 0};
-         return qex_Get_Promocion_Pv_Importe(p, &feb30, "S1", "C1", "V1", t);
+       [](Handles& h) {
+         return qex_Get_Promocion_Pv_Importe(h.p, &feb30, "S1", "C1", "V1",
+                                             &h.text);
        },
        RuntimeError::kTypeMismatch},
       {"unknown property",
-       [](qex_object*, qex_object* r, qex_object*, char** t, double*) {
-         return qex_get_Texto(r, "Descuento", t);
-       },
+       [](Handles& h) { return qex_get_Texto(h.r, "Descuento", &h.text); },
        438},
       {"text property read as a number",
-       [](qex_object*, qex_object* r, qex_object*, char**, double* n) {
-         return qex_get_Numero(r, "Folio", n);
-       },
+       [](Handles& h) { return qex_get_Numero(h.r, "Folio", &h.number); },
        RuntimeError::kTypeMismatch},
       {"a Promociones given as the record",
-       [](qex_object* p, qex_object*, qex_object*, char**, double*) {
-         return qex_put_Detalle_Descuento_Global(p, p);
-       },
+       [](Handles& h) { return qex_put_Detalle_Descuento_Global(h.p, h.p); },
        RuntimeError::kTypeMismatch},
       {"cursor closed twice",
-       [](qex_object*, qex_object*, qex_object* gone, char**, double*) {
-         return qex_cursor_close(reinterpret_cast<qex_cursor*>(gone));
+       [](Handles& h) {
+         return qex_cursor_close(reinterpret_cast<qex_cursor*>(h.gone));
        },
        RuntimeError::kObjectNotSet},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(c.call(promociones, record, released, &text, &number), c.error)
-        << c.what;
+    EXPECT_EQ(c.call(h), c.error) << c.what;
     EXPECT_EQ(qex_last_error_number(), c.error) << c.what;
     EXPECT_STRNE(qex_last_error_description(), "") << c.what;
   }
-  EXPECT_EQ(qex_Release(released), 0);
+  EXPECT_EQ(qex_Release(h.gone), 0);
   EXPECT_EQ(qex_last_error_number(), RuntimeError::kObjectNotSet);
-  qex_Release(record);
-  qex_Release(promociones);
+  qex_Release(h.r);
+  qex_Release(h.p);
 }
 
 TEST(CAbi, AnObjectIsUsedOnlyOnItsOwnThread) {

@@ -24,32 +24,6 @@ namespace {
 
 const DemoOptions kDemo;
 
-// The default companions on `db`, every statement of both counted by
-// `count`, the clock stopped at the demo's moment.
-class FaultyCompanions {
- public:
-  FaultyCompanions(const TempDatabase& db,
-                   const std::shared_ptr<StatementCount>& count) {
-    auto failing = [&] {
-      return std::make_shared<FailingConnection>(
-          open_connection(db.connection_text()), count);
-    };
-    auto sesion =
-        std::make_shared<companions::DataSession>(failing(), "PRUEBAS");
-    auto servicios = with_fixed_clock(
-        std::make_shared<companions::CommonServices>(failing()), kDemo.moment);
-    CompanionFactories factories;
-    factories.sesion_datos = [sesion] { return sesion; };
-    factories.servicios = [servicios] { return servicios; };
-    install_companions(std::move(factories));
-    discard_thread_module();
-  }
-  ~FaultyCompanions() {
-    reset_companions();
-    discard_thread_module();
-  }
-};
-
 struct Outcome {
   bool empty_result = false;
   std::string error;
@@ -63,16 +37,31 @@ const TempDatabase& demo_store() {
   return db;
 }
 
-// Runs `operation` on a fresh Promociones with the n-th statement failing
-// (0: none); the statements sent come back in `count`.
+// Runs `operation` on a fresh Promociones over the default companions on
+// `db`, their clock stopped at the demo's moment, with the n-th statement of
+// either failing (0: none); the statements sent come back in `count`.
 Outcome run_failing(const TempDatabase& db, int n,
                     const std::function<Outcome(Promociones&)>& operation,
                     std::shared_ptr<StatementCount>& count) {
   count = std::make_shared<StatementCount>();
   count->fail_at = n;
-  FaultyCompanions companions(db, count);
-  Promociones promociones;
-  return operation(promociones);
+  const auto failing = [&] {
+    return std::make_shared<FailingConnection>(
+        open_connection(db.connection_text()), count);
+  };
+  const auto sesion =
+      std::make_shared<companions::DataSession>(failing(), "PRUEBAS");
+  const auto servicios = with_fixed_clock(
+      std::make_shared<companions::CommonServices>(failing()), kDemo.moment);
+  CompanionFactories factories;
+  factories.sesion_datos = [sesion] { return sesion; };
+  factories.servicios = [servicios] { return servicios; };
+  install_companions(std::move(factories));
+  discard_thread_module();
+  Outcome outcome = operation(*std::make_unique<Promociones>());
+  reset_companions();
+  discard_thread_module();
+  return outcome;
 }
 
 TEST(CaughtErrors, PvLookupsGiveTheirPrefixAndAnEmptyList) {
@@ -85,9 +74,9 @@ TEST(CaughtErrors, PvLookupsGiveTheirPrefixAndAnEmptyList) {
       {kPrefixGetPromocionPvCantidad,
        [&](Promociones& p) {
          std::string leyenda;
-         const std::string list = p.Get_Promocion_Pv_Cantidad(
-             kDemo.moment, s.branch, s.customer, s.product, s.quantity,
-             leyenda);
+         const std::string list =
+             p.Get_Promocion_Pv_Cantidad(kDemo.moment, s.branch, s.customer,
+                                         s.product, s.quantity, leyenda);
          return Outcome{list.empty(), p.get_Error()};
        }},
       {kPrefixGetPromocionPvImporte,
@@ -148,53 +137,41 @@ std::string expected_error(const std::string& text, int n) {
 }
 
 TEST(CaughtErrors, RecordingAGlobalDiscountLineLeavesItWholeOrAbsent) {
+  // Records the line on a fresh store with statement n failing; answers
+  // the lines the store holds afterwards.
   std::shared_ptr<StatementCount> count;
-  std::string whole_line;
-  int sent = 0, insert_at = 0;
-  {
+  Outcome outcome;
+  const auto record = [&](int n) {
     TempDatabase db;
     for (const char* row : discount_tests::kCatalogueRows) db.exec(row);
-    const Outcome clean = run_failing(db, 0, record_first_line, count);
-    ASSERT_FALSE(clean.empty_result) << clean.error;
-    whole_line = stored_lines(db);
-    sent = static_cast<int>(count->sent.size());
-    for (int i = 0; i < sent; ++i)
-      if (count->sent[i].starts_with("INSERT INTO Promocion_Descuento_Global"))
-        insert_at = i + 1;
-    ASSERT_GT(insert_at, 0);
-  }
+    outcome = run_failing(db, n, record_first_line, count);
+    return stored_lines(db);
+  };
+  const std::string whole_line = record(0);
+  ASSERT_FALSE(outcome.empty_result) << outcome.error;
+  const int sent = static_cast<int>(count->sent.size());
+  int insert_at = 0;
+  for (int i = 0; i < sent; ++i)
+    if (count->sent[i].starts_with("INSERT INTO Promocion_Descuento_Global"))
+      insert_at = i + 1;
+  ASSERT_GT(insert_at, 0);
   for (int n = 1; n <= sent; ++n) {
-    TempDatabase db;
-    for (const char* row : discount_tests::kCatalogueRows) db.exec(row);
-    const Outcome failed = run_failing(db, n, record_first_line, count);
+    const std::string lines = record(n);
     const std::string& text = count->sent.back();
-    EXPECT_TRUE(failed.empty_result) << "statement " << n << ": " << text;
+    EXPECT_TRUE(outcome.empty_result) << "statement " << n << ": " << text;
     if (text.find("Folio_Usado") != std::string::npos) {
       // The registration's own words around the cause.
-      EXPECT_TRUE(failed.error.starts_with(
+      EXPECT_TRUE(outcome.error.starts_with(
           std::string(kPrefixAddPromocionDescuentoGlobal) + "\r\n"))
-          << failed.error;
-      EXPECT_NE(failed.error.find(injected_failure(n)), std::string::npos)
-          << failed.error;
+          << outcome.error;
+      EXPECT_NE(outcome.error.find(injected_failure(n)), std::string::npos)
+          << outcome.error;
     } else {
-      EXPECT_EQ(failed.error, expected_error(text, n));
+      EXPECT_EQ(outcome.error, expected_error(text, n));
     }
     // Lines already inserted stay; nothing else is written.
-    EXPECT_EQ(stored_lines(db), n > insert_at ? whole_line : "") << text;
+    EXPECT_EQ(lines, n > insert_at ? whole_line : "") << text;
   }
-}
-
-TEST(CaughtErrors, SettingTheRecordNeedsNoStatement) {
-  TempDatabase db;
-  std::shared_ptr<StatementCount> count;
-  const auto record = discount_tests::sample_record();
-  const Outcome set = run_failing(db, 1, [&](Promociones& p) {
-    p.put_Detalle_Descuento_Global(record);
-    return Outcome{p.get_Detalle_Descuento_Global() != record, p.get_Error()};
-  }, count);
-  EXPECT_FALSE(set.empty_result);
-  EXPECT_EQ(set.error, "");
-  EXPECT_TRUE(count->sent.empty());
 }
 
 }  // namespace
