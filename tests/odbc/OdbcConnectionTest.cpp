@@ -6,6 +6,7 @@
 
 #include <tuple>
 
+#include "Raised.h"
 #include "TempDatabase.h"
 #include "ado/odbc/OdbcConnection.h"
 #include "ado/odbc/OdbcDiagnostics.h"
@@ -48,15 +49,13 @@ TEST_F(OdbcBackend, ValuesReadAsTheEmbeddedEngineReadsThem) {
       "VALUES ('V''1 Ñandú €😀', NULL, -1.5e-300), ('V2', 'P2', "
       "999999999999999), ('V3', '', 0.1)");
   EXPECT_EQ(odbc_->engine(), "sqlite");
-  for (const char* sql :
-       {"SELECT Ppv_ID, Ppv_Producto, Ppv_Importe FROM Promocion_Pv_Venta "
-        "WHERE Ppv_ID = N'v''1 ñandú €😀'",
-        "SELECT Ppv_ID, Ppv_Producto, Ppv_Importe FROM Promocion_Pv_Venta "
-        "WHERE Ppv_Importe > 1",
-        "SELECT Ppv_ID, Ppv_Producto, Ppv_Importe FROM Promocion_Pv_Venta "
-        "WHERE Ppv_Producto = ''",
-        "SELECT COUNT(*) AS n, 'a' + 'b' AS ab, DATEPART(weekday, "
-        "'20261205') AS dia FROM Promocion_Pv_Venta"}) {
+  const std::string columns =
+      "SELECT Ppv_ID, Ppv_Producto, Ppv_Importe FROM Promocion_Pv_Venta WHERE ";
+  for (const std::string& sql :
+       {columns + "Ppv_ID = N'v''1 ñandú €😀'", columns + "Ppv_Importe > 1",
+        columns + "Ppv_Producto = ''",
+        std::string("SELECT COUNT(*) AS n, 'a' + 'b' AS ab, DATEPART(weekday, "
+                    "'20261205') AS dia FROM Promocion_Pv_Venta")}) {
     SCOPED_TRACE(sql);
     const auto native = first_row(*db_.connection(), sql);
     ASSERT_FALSE(native.empty());
@@ -69,15 +68,12 @@ TEST_F(OdbcBackend, ValuesReadAsTheEmbeddedEngineReadsThem) {
 }
 
 TEST_F(OdbcBackend, TheDriversDiagnosticReachesTheError) {
-  try {
-    odbc_->execute("SELECT * FROM NoExiste");
-    ADD_FAILURE();
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.number(), kCommandError);
-    EXPECT_EQ(e.description(),
-              "The database refused the statement: [SQLSTATE HY000] [nativo "
-              "1] [SQLite]no such table: NoExiste (1)");
-  }
+  const RuntimeError e =
+      testing::raised([&] { odbc_->execute("SELECT * FROM NoExiste"); });
+  EXPECT_EQ(e.number(), kCommandError);
+  EXPECT_EQ(e.description(),
+            "The database refused the statement: [SQLSTATE HY000] [nativo "
+            "1] [SQLite]no such table: NoExiste (1)");
   // A second statement is refused before the driver sees anything.
   EXPECT_THROW(odbc_->execute("DELETE FROM Cliente; SELECT 2"), RuntimeError);
 }
@@ -90,21 +86,17 @@ TEST_F(OdbcBackend, ConnectionFailuresSayWhatIsMissing) {
       {odbc_text(db_, true) + ";StatementTimeout=pronto", "StatementTimeout"},
   };
   for (const auto& [text, named] : cases) {
-    try {
-      open_connection(text);
-      ADD_FAILURE() << text;
-    } catch (const RuntimeError& e) {
-      EXPECT_NE(e.description().find(named), std::string::npos)
-          << e.description();
-    }
+    const std::string description =
+        testing::raised([&] { open_connection(text); }).description();
+    EXPECT_NE(description.find(named), std::string::npos) << description;
   }
 }
 
 TEST(OdbcOptions, TheLibrarysKeywordIsTakenOutOfTheDriverString) {
   const std::tuple<const char*, const char*, SQLULEN> cases[] = {
       {"DSN=Tienda;StatementTimeout=30;UID=caja", "DSN=Tienda;UID=caja", 30},
-      {"Driver={SQL Server; 18};statementtimeout = 0", "Driver={SQL Server; 18}",
-       0},
+      {"Driver={SQL Server; 18};statementtimeout = 0",
+       "Driver={SQL Server; 18}", 0},
       {"DSN=Tienda;", "DSN=Tienda", 0},
   };
   for (const auto& [text, driver, timeout] : cases) {
