@@ -24,10 +24,22 @@
 #include <utility>
 #include <vector>
 
+#include "frame/Publico.h"
 #include "promocionesQEX/Companions.h"
 #include "promocionesQEX/RuntimeError.h"
+#include "promocionesQEX/Variant.h"
 
 namespace promocionesQEX::testing {
+
+using Text = const std::string&;
+
+// `parts` joined by '|'.
+inline std::string join_bars(const std::vector<std::string>& parts) {
+  std::string out;
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    out += (i ? "|" : "") + parts[i];
+  return out;
+}
 
 // The call log and failure switches both fakes share.
 class CallRecorder {
@@ -36,8 +48,12 @@ class CallRecorder {
   std::map<std::string, RuntimeError> failures;
 
  protected:
+  static std::string num(double value) { return general_number(value); }
   // Logs the call, then throws when `name` is in `failures`.
-  void record(const std::string& name, const std::vector<std::string>& args);
+  void record(Text name, const std::vector<std::string>& args) {
+    calls.push_back(name + "(" + join_bars(args) + ")");
+    if (auto it = failures.find(name); it != failures.end()) throw it->second;
+  }
 };
 
 class FakeSesionDatos : public clsSesionDatos, public CallRecorder {
@@ -61,16 +77,29 @@ class FakeSesionDatos : public clsSesionDatos, public CallRecorder {
   // Every Muestra_Mensaje, in order.
   std::vector<MensajeMostrado> mensajes;
 
-  std::shared_ptr<Connection> Conexion() override;
-  Variant Get_Parametro(const std::string& Nombre, long Reservado,
-                        const std::string& Tipo,
-                        const std::string& Valor_Omision) override;
-  bool Tiene_Permiso(const std::string& Transaccion, const std::string& Permiso,
-                     const std::string& Descripcion) override;
-  Variant Muestra_Mensaje(const std::string& Mensaje, long Botones,
-                          const std::string& Titulo, long Ventana,
-                          const std::string& Modulo,
-                          const std::string& Id_Mensaje) override;
+  std::shared_ptr<Connection> Conexion() override {
+    record("Conexion", {});
+    if (!conexion) throw RuntimeError::ObjectNotSet();
+    return conexion;
+  }
+  Variant Get_Parametro(Text Nombre, long Reservado, Text Tipo,
+                        Text Valor_Omision) override {
+    record("Get_Parametro", {Nombre, num(Reservado), Tipo, Valor_Omision});
+    auto it = parametros.find(Nombre);
+    return it == parametros.end() ? Valor_Omision : it->second;
+  }
+  bool Tiene_Permiso(Text Transaccion, Text Permiso,
+                     Text Descripcion) override {
+    record("Tiene_Permiso", {Transaccion, Permiso, Descripcion});
+    return permisos.contains({Transaccion, Permiso});
+  }
+  Variant Muestra_Mensaje(Text Mensaje, long Botones, Text Titulo, long Ventana,
+                          Text Modulo, Text Id_Mensaje) override {
+    record("Muestra_Mensaje",
+           {Mensaje, num(Botones), Titulo, num(Ventana), Modulo, Id_Mensaje});
+    mensajes.push_back({Mensaje, Botones, Titulo, Ventana, Modulo, Id_Mensaje});
+    return 1;  // vbOK
+  }
 };
 
 class FakeServicios : public clsServicios, public CallRecorder {
@@ -87,15 +116,10 @@ class FakeServicios : public clsServicios, public CallRecorder {
   // Get_Descripcion answers from here; see descripcion_key. Missing: "".
   std::map<std::string, std::string> descripciones;
   // Get_Folio hands out this number zero-padded to Longitud and advances it
-  // when Incrementa is -1; "" when folios_agotados is set.
+  // when Incrementa is -1.
   long siguiente_folio = 1;
-  bool folios_agotados = false;
-  // Registra_Folio records here and answers true, unless rechazar_folios is
-  // set or the same Consecutivo and Folio with the same ID is recorded
-  // already: then false, with ultimo_error set.
+  // Registra_Folio records here and answers true.
   std::vector<FolioRegistrado> folios_registrados;
-  bool rechazar_folios = false;
-  std::string ultimo_error;
   // Get_Consulta answers from here; missing: "".
   std::map<std::string, std::string> consultas;
   // What Muestra_Busqueda answers (the pick); its queries are in `calls`.
@@ -103,32 +127,68 @@ class FakeServicios : public clsServicios, public CallRecorder {
 
   // The key of `descripciones` for a Get_Descripcion call: its seven texts
   // joined by '|'.
-  static std::string descripcion_key(const std::string& Tabla,
-                                     const std::string& Campo_Clave,
-                                     const std::string& Valor_Clave,
-                                     const std::string& Campo_Resultado,
-                                     const std::string& Campo_Clave2 = "",
-                                     const std::string& Valor_Clave2 = "",
-                                     const std::string& Estado_Baja = "");
+  static std::string descripcion_key(Text Tabla, Text Campo_Clave,
+                                     Text Valor_Clave, Text Campo_Resultado,
+                                     Text Campo_Clave2 = "",
+                                     Text Valor_Clave2 = "",
+                                     Text Estado_Baja = "") {
+    return join_bars({Tabla, Campo_Clave, Valor_Clave, Campo_Resultado,
+                      Campo_Clave2, Valor_Clave2, Estado_Baja});
+  }
 
-  DateTime Get_Fecha_Hora() override;
-  std::string Fecha_SQL(const DateTime& Fecha) override;  // "YYYYMMDD"
-  std::string Get_Descripcion(const std::string& Tabla,
-                              const std::string& Campo_Clave,
-                              const std::string& Valor_Clave,
-                              const std::string& Campo_Resultado,
-                              long Reservado, const std::string& Campo_Clave2,
-                              const std::string& Valor_Clave2,
-                              const std::string& Estado_Baja) override;
-  Variant Get_Folio(const std::string& Sucursal, const std::string& Consecutivo,
-                    long Longitud, long Incrementa) override;
-  bool Registra_Folio(const std::string& Consecutivo, const std::string& Folio,
-                      const std::string& ID) override;
-  std::string Get_Ultimo_Error() override;
-  std::string Get_Consulta(const std::string& Nombre) override;
-  std::string Muestra_Busqueda(const std::string& Consulta, long Reservado,
-                               const std::string& Fuente) override;
-  Variant Envia_Teclas(const std::string& Teclas, long Espera) override;
+  DateTime Get_Fecha_Hora() override {
+    record("Get_Fecha_Hora", {});
+    return ahora;
+  }
+  std::string Fecha_SQL(const DateTime& Fecha) override {  // "YYYYMMDD"
+    record("Fecha_SQL", {Fecha.iso_text()});
+    return Fecha.compact_date();
+  }
+  std::string Get_Descripcion(Text Tabla, Text Campo_Clave, Text Valor_Clave,
+                              Text Campo_Resultado, long Reservado,
+                              Text Campo_Clave2, Text Valor_Clave2,
+                              Text Estado_Baja) override {
+    record("Get_Descripcion",
+           {Tabla, Campo_Clave, Valor_Clave, Campo_Resultado, num(Reservado),
+            Campo_Clave2, Valor_Clave2, Estado_Baja});
+    auto it = descripciones.find(
+        descripcion_key(Tabla, Campo_Clave, Valor_Clave, Campo_Resultado,
+                        Campo_Clave2, Valor_Clave2, Estado_Baja));
+    return it == descripciones.end() ? std::string() : it->second;
+  }
+  Variant Get_Folio(Text Sucursal, Text Consecutivo, long Longitud,
+                    long Incrementa) override {
+    record("Get_Folio",
+           {Sucursal, Consecutivo, num(Longitud), num(Incrementa)});
+    std::string folio = std::to_string(siguiente_folio);
+    if (Longitud > static_cast<long>(folio.size()))
+      folio.insert(0, static_cast<std::size_t>(Longitud) - folio.size(), '0');
+    if (Incrementa == -1) ++siguiente_folio;
+    return folio;
+  }
+  bool Registra_Folio(Text Consecutivo, Text Folio, Text ID) override {
+    record("Registra_Folio", {Consecutivo, Folio, ID});
+    folios_registrados.push_back({Consecutivo, Folio, ID});
+    return true;
+  }
+  std::string Get_Ultimo_Error() override {
+    record("Get_Ultimo_Error", {});
+    return "";
+  }
+  std::string Get_Consulta(Text Nombre) override {
+    record("Get_Consulta", {Nombre});
+    auto it = consultas.find(Nombre);
+    return it == consultas.end() ? std::string() : it->second;
+  }
+  std::string Muestra_Busqueda(Text Consulta, long Reservado,
+                               Text Fuente) override {
+    record("Muestra_Busqueda", {Consulta, num(Reservado), Fuente});
+    return busqueda_elegida;
+  }
+  Variant Envia_Teclas(Text Teclas, long Espera) override {
+    record("Envia_Teclas", {Teclas, num(Espera)});
+    return Variant();
+  }
 };
 
 // Installs factories handing out the given fakes (fresh ones by default)
@@ -137,7 +197,7 @@ class FakeServicios : public clsServicios, public CallRecorder {
 // companions and drops the state again. Other threads that start up while
 // the guard lives get the same fake objects. `outside` supplies the
 // factories of the availability and series components when a test needs
-// them; its other members are ignored.
+// them; its session and services factories are replaced by the fakes'.
 class FakeCompanionsGuard {
  public:
   explicit FakeCompanionsGuard(
@@ -145,8 +205,18 @@ class FakeCompanionsGuard {
           std::make_shared<FakeSesionDatos>(),
       std::shared_ptr<FakeServicios> servicios_comunes =
           std::make_shared<FakeServicios>(),
-      CompanionFactories outside = {});
-  ~FakeCompanionsGuard();
+      CompanionFactories outside = {})
+      : sesion(std::move(sesion_datos)),
+        servicios(std::move(servicios_comunes)) {
+    outside.sesion_datos = [s = sesion] { return s; };
+    outside.servicios = [s = servicios] { return s; };
+    install_companions(std::move(outside));
+    discard_thread_module();
+  }
+  ~FakeCompanionsGuard() {
+    reset_companions();
+    discard_thread_module();
+  }
   FakeCompanionsGuard(const FakeCompanionsGuard&) = delete;
   FakeCompanionsGuard& operator=(const FakeCompanionsGuard&) = delete;
 
