@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -48,29 +49,23 @@ inline std::shared_ptr<clsPromoDescuentoGlobal> sample_record() {
   return r;
 }
 
-// The fake services' answers for the sample record's catalogue keys.
+// The fake services' answers for the sample record's catalogue keys, each
+// looked up as "<Xx>_Cve_<Table>" giving "<Xx>_Descripcion", the warehouse
+// within branch 01.
 inline void know_catalogues(testing::FakeServicios& s) {
-  using S = testing::FakeServicios;
-  s.descripciones = {
-      {S::descripcion_key("Moneda", "Mn_Cve_Moneda", "MXN", "Mn_Descripcion",
-                          "", "", "BA"),
-       "Peso"},
-      {S::descripcion_key("Sucursal", "Sc_Cve_Sucursal", "01", "Sc_Descripcion",
-                          "", "", "BA"),
-       "Centro"},
-      {S::descripcion_key("Almacen", "Al_Cve_Almacen", "A1", "Al_Descripcion",
-                          "Sc_Cve_Sucursal", "01", "BA"),
-       "General"},
-      {S::descripcion_key("Vendedor", "Vn_Cve_Vendedor", "V01",
-                          "Vn_Descripcion", "", "", "BA"),
-       "Ana"},
-      {S::descripcion_key("Cliente", "Cl_Cve_Cliente", "C001", "Cl_Descripcion",
-                          "", "", "BA"),
-       "Mostrador"},
-      {S::descripcion_key("Unidad", "Un_Cve_Unidad", "PZA", "Un_Descripcion",
-                          "", "", "BA"),
-       "Pieza"},
-  };
+  using Row = std::array<std::string, 4>;  // table, prefix, key, description
+  for (const auto& [tabla, p, clave, texto] :
+       {Row{"Moneda", "Mn", "MXN", "Peso"},
+        Row{"Sucursal", "Sc", "01", "Centro"},
+        Row{"Almacen", "Al", "A1", "General"},
+        Row{"Vendedor", "Vn", "V01", "Ana"},
+        Row{"Cliente", "Cl", "C001", "Mostrador"},
+        Row{"Unidad", "Un", "PZA", "Pieza"}}) {
+    const bool almacen = tabla == "Almacen";
+    s.descripciones[s.descripcion_key(
+        tabla, p + "_Cve_" + tabla, clave, p + "_Descripcion",
+        almacen ? "Sc_Cve_Sucursal" : "", almacen ? "01" : "", "BA")] = texto;
+  }
 }
 
 // The same catalogue rows, plus branches 02 and 03 with their own
@@ -100,11 +95,9 @@ class FakeDiscountTest : public ::testing::Test {
     promo.put_Detalle_Descuento_Global(registro);
   }
 
-  std::shared_ptr<testing::FakeServicios> servicios =
-      std::make_shared<testing::FakeServicios>();
   // Installed before Promociones exists: its start-up takes them.
-  testing::FakeCompanionsGuard fakes{
-      std::make_shared<testing::FakeSesionDatos>(), servicios};
+  testing::FakeCompanionsGuard fakes;
+  testing::FakeServicios* servicios = fakes.servicios.get();
   std::shared_ptr<RecordingConnection> conexion =
       std::make_shared<RecordingConnection>(std::make_shared<StubConnection>());
   std::shared_ptr<clsPromoDescuentoGlobal> registro = sample_record();

@@ -5,11 +5,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "DatabaseCompanions.h"
+#include "DiscountFixture.h"
+#include "TempDatabase.h"
+#include "frame/Publico.h"
 #include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::discount_tests {
@@ -20,7 +23,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
-using ::testing::SizeIs;
 
 // Every value distinct, so that two values swapped show in the text.
 void fill_line(clsPromoDescuentoGlobal& r) {
@@ -75,25 +77,23 @@ TEST(DiscountInsertStatement, LineIsWrittenToTheCharacterAndReadsBackIntact) {
   promo.put_Detalle_Descuento_Global(registro);
 
   ASSERT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
-  ASSERT_EQ(conexion->statements().size(), 1u);
-  EXPECT_EQ(conexion->statements()[0], kExpected);
-
-  Recordset rs = db.connection()->execute(
-      "SELECT Pr_Cve_Producto, Pdg_Ubicacion, Pdg_Costo, "
-      "Pdg_Precio_Lista_Importe FROM Promocion_Descuento_Global");
-  ASSERT_FALSE(rs.eof());
-  EXPECT_EQ(rs.field("Pr_Cve_Producto").as_text(), "P'100");
-  EXPECT_EQ(rs.field("Pdg_Ubicacion").as_text(), "Pasillo 'B'");
-  EXPECT_EQ(rs.field("Pdg_Costo").as_number(), 12.3456789012345);
-  EXPECT_EQ(rs.field("Pdg_Precio_Lista_Importe").as_number(), 1e20);
-  rs.move_next();
-  EXPECT_TRUE(rs.eof());
+  EXPECT_THAT(conexion->statements(), ElementsAre(kExpected));
+  Recordset rs = db.exec(
+      "SELECT Pr_Cve_Producto || Pdg_Ubicacion, Pdg_Costo, "
+      "Pdg_Precio_Lista_Importe, COUNT(*) FROM Promocion_Descuento_Global");
+  EXPECT_EQ(rs.field(0).as_text(), "P'100Pasillo 'B'");
+  EXPECT_EQ(rs.field(1).as_number(), 12.3456789012345);
+  EXPECT_EQ(rs.field(2).as_number(), 1e20);
+  EXPECT_EQ(rs.field(3).as_number(), 1);
 }
 
 using DiscountRecording = FakeDiscountTest;
 
-const char* const kUnidadLookup =
-    "Get_Descripcion(Unidad|Un_Cve_Unidad|PZA|Un_Descripcion|0|||BA)";
+std::string descripcion(const std::string& args) {
+  return "Get_Descripcion(" + args + ")";
+}
+const std::string kUnidadLookup =
+    descripcion("Unidad|Un_Cve_Unidad|PZA|Un_Descripcion|0|||BA");
 
 TEST_F(DiscountRecording, FolioComesFromTheSequenceAndLinesAreNumbered) {
   ASSERT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
@@ -103,15 +103,15 @@ TEST_F(DiscountRecording, FolioComesFromTheSequenceAndLinesAreNumbered) {
   EXPECT_THAT(
       servicios->calls,
       ElementsAre(
-          "Get_Descripcion(Moneda|Mn_Cve_Moneda|MXN|Mn_Descripcion|0|||BA)",
-          "Get_Descripcion(Sucursal|Sc_Cve_Sucursal|01|Sc_Descripcion|0|||BA)",
-          "Get_Descripcion(Almacen|Al_Cve_Almacen|A1|Al_Descripcion|0|"
-          "Sc_Cve_Sucursal|01|BA)",
-          "Get_Descripcion(Vendedor|Vn_Cve_Vendedor|V01|Vn_Descripcion|0|||BA)",
-          "Get_Descripcion(Cliente|Cl_Cve_Cliente|C001|Cl_Descripcion|0|||BA)",
+          descripcion("Moneda|Mn_Cve_Moneda|MXN|Mn_Descripcion|0|||BA"),
+          descripcion("Sucursal|Sc_Cve_Sucursal|01|Sc_Descripcion|0|||BA"),
+          descripcion("Almacen|Al_Cve_Almacen|A1|Al_Descripcion|0|"
+                      "Sc_Cve_Sucursal|01|BA"),
+          descripcion("Vendedor|Vn_Cve_Vendedor|V01|Vn_Descripcion|0|||BA"),
+          descripcion("Cliente|Cl_Cve_Cliente|C001|Cl_Descripcion|0|||BA"),
           "Get_Folio(01|PROMOCION_DESCUENTO_GLOBAL|10|-1)", kUnidadLookup,
-          "Get_Descripcion(Promocion_Descuento_Global|Pdg_Folio|0000000001|"
-          "Pdg_Folio|0|Pdg_ID|000001|BA)",
+          descripcion("Promocion_Descuento_Global|Pdg_Folio|0000000001|"
+                      "Pdg_Folio|0|Pdg_ID|000001|BA"),
           "Registra_Folio(PROMOCION_DESCUENTO_GLOBAL|0000000001|000001)"));
 
   // Later lines: no header lookups, no duplicate check, even with a header
@@ -124,13 +124,13 @@ TEST_F(DiscountRecording, FolioComesFromTheSequenceAndLinesAreNumbered) {
               ElementsAre(kUnidadLookup,
                           "Registra_Folio(PROMOCION_DESCUENTO_GLOBAL|"
                           "0000000001|000002)"));
-  EXPECT_THAT(conexion->statements(), SizeIs(2));
+  EXPECT_EQ(conexion->statements().size(), 2u);
   EXPECT_EQ(promo.get_Error(), "");
 }
 
 TEST_F(DiscountRecording, HostFolioIsKeptAndRefusedWhenItsFirstLineExists) {
   registro->put_Folio("F-77");
-  servicios->descripciones[testing::FakeServicios::descripcion_key(
+  servicios->descripciones[servicios->descripcion_key(
       "Promocion_Descuento_Global", "Pdg_Folio", "F-77", "Pdg_Folio", "Pdg_ID",
       "000001", "BA")] = "F-77";
 
@@ -141,31 +141,39 @@ TEST_F(DiscountRecording, HostFolioIsKeptAndRefusedWhenItsFirstLineExists) {
   EXPECT_THAT(servicios->calls, Contains(HasSubstr("(Moneda|")));
   EXPECT_THAT(servicios->calls, Not(Contains(HasSubstr("Get_Folio"))));
   EXPECT_THAT(conexion->statements(), IsEmpty());
-  EXPECT_TRUE(servicios->folios_registrados.empty());
+  EXPECT_THAT(servicios->folios_registrados, IsEmpty());
 }
 
-TEST_F(DiscountRecording, FailedUnitCheckLeavesTheHeaderAccepted) {
+// A failed unit check or insert leaves the header accepted; the insert's
+// failure uses up its line number, the unit's does not.
+TEST_F(DiscountRecording, FailedLineKeepsTheHeaderAndMaybeItsNumber) {
   registro->put_Unidad("CAJA");
   EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
   EXPECT_EQ(promo.get_Error(),
             kAddPrefix + "La unidad: CAJA, no existe o está dada de baja");
   EXPECT_EQ(registro->get_ID(), "");
 
-  servicios->calls.clear();
   registro->put_Unidad("PZA");
-  ASSERT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
-  EXPECT_EQ(registro->get_Folio(), "0000000001");
+  fakes.sesion->failures.emplace("Conexion",
+                                 RuntimeError(-2147467259, "Link down"));
+  servicios->calls.clear();
+  EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
+  EXPECT_EQ(promo.get_Error(), kInsertaPrefix + "Link down");
   EXPECT_EQ(registro->get_ID(), "000001");
   EXPECT_EQ(servicios->calls.front(), kUnidadLookup);
+
+  fakes.sesion->failures.clear();
+  ASSERT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
+  EXPECT_EQ(registro->get_Folio(), "0000000001");
+  EXPECT_EQ(registro->get_ID(), "000002");
+  EXPECT_THAT(servicios->folios_registrados,
+              ElementsAre(testing::FakeServicios::FolioRegistrado{
+                  "PROMOCION_DESCUENTO_GLOBAL", "0000000001", "000002"}));
 }
 
-struct HeaderCase {
-  std::function<void(clsPromoDescuentoGlobal&)> rompe;
-  std::string mensaje;
-};
-
 TEST_F(DiscountRecording, EachRefusedValueHasItsOwnMessageAndZeroCostPasses) {
-  const std::vector<HeaderCase> casos = {
+  using Rompe = std::function<void(clsPromoDescuentoGlobal&)>;
+  const std::vector<std::pair<Rompe, std::string>> casos = {
       {[](auto& r) { r.put_Moneda("USD"); },
        "La moneda: USD, no existe o está dada de baja"},
       {[](auto& r) { r.put_Tipo_Cambio(0); },
@@ -181,11 +189,11 @@ TEST_F(DiscountRecording, EachRefusedValueHasItsOwnMessageAndZeroCostPasses) {
       {[](auto& r) { r.put_Costo(-2.5); },
        "El costo no puede ser negativo: \r\nCosto: -2.5"},
   };
-  for (const HeaderCase& caso : casos) {
+  for (const auto& [rompe, mensaje] : casos) {
     *registro = *sample_record();
-    caso.rompe(*registro);
+    rompe(*registro);
     EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
-    EXPECT_EQ(promo.get_Error(), kAddPrefix + caso.mensaje);
+    EXPECT_EQ(promo.get_Error(), kAddPrefix + mensaje);
   }
   EXPECT_EQ(registro->get_ID(), "");  // no line number taken by any of them
   EXPECT_THAT(conexion->statements(), IsEmpty());
@@ -196,79 +204,45 @@ TEST_F(DiscountRecording, EachRefusedValueHasItsOwnMessageAndZeroCostPasses) {
   EXPECT_EQ(registro->get_ID(), "000001");
 }
 
-TEST_F(DiscountRecording, FailedInsertStillUsesUpItsLineNumber) {
-  fakes.sesion->failures.emplace("Conexion",
-                                 RuntimeError(-2147467259, "Link down"));
-  EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
-  EXPECT_EQ(promo.get_Error(), kInsertaPrefix + "Link down");
-  EXPECT_EQ(registro->get_ID(), "000001");
-
-  fakes.sesion->failures.clear();
-  ASSERT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
-  EXPECT_EQ(registro->get_ID(), "000002");
-  EXPECT_THAT(servicios->folios_registrados,
-              ElementsAre(testing::FakeServicios::FolioRegistrado{
-                  "PROMOCION_DESCUENTO_GLOBAL", "0000000001", "000002"}));
-}
-
-TEST(DiscountWithoutRecord, FailsWithTheMissingObjectError) {
-  testing::FakeCompanionsGuard fakes;
-  Promociones promo;
+TEST_F(DiscountRecording, WithoutRecordFailsWithTheMissingObjectError) {
+  promo.put_Detalle_Descuento_Global(nullptr);
   EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
   EXPECT_EQ(promo.get_Error(),
             kAddPrefix + "Object variable or With block variable not set");
-  EXPECT_THAT(fakes.servicios->calls, IsEmpty());
+  EXPECT_THAT(servicios->calls, IsEmpty());
 }
 
-class DiscountDatabase : public ::testing::Test {
- protected:
-  DiscountDatabase() { promo.put_Detalle_Descuento_Global(registro); }
-
+// The default companions on a real database: a folio whose lines are all
+// deactivated ("BA") can be recorded again; one with a live line cannot.
+TEST(DiscountDatabase, DeactivatedLinesGiveTheirFolioBackLiveOnesDoNot) {
   testing::TempDatabase db;
-  DatabaseCompanions companions{db};
-  std::shared_ptr<clsPromoDescuentoGlobal> registro = sample_record();
+  for (const char* row : kCatalogueRows) db.exec(row);
+  ::setenv("PROMOCIONESQEX_BD", db.connection_text().c_str(), 1);
+  discard_thread_module();
+  struct Restore {  // outlives promo
+    ~Restore() {
+      ::setenv("PROMOCIONESQEX_BD", "", 1);
+      discard_thread_module();
+    }
+  } restore;
   Promociones promo;
-};
-
-TEST_F(DiscountDatabase, WarehouseOfAnotherBranchIsRefused) {
-  registro->put_Almacen("A2");  // exists under branch 02 only
-  EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
-  EXPECT_EQ(promo.get_Error(), kAddPrefix +
-                                   "el almacén: A2, de la sucursal: 01, no "
-                                   "existe o esta dado de baja");
-  registro->put_Sucursal("02");
-  EXPECT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
-}
-
-TEST_F(DiscountDatabase, DeactivatedLinesGiveTheirFolioBackLiveOnesDoNot) {
-  registro->put_Folio("F1");
-  ASSERT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
-  const auto record_f1_again = [&] {
+  const auto record_f1 = [&] {
     promo.Nuevo_Gescuento_Global();
-    promo.put_Detalle_Descuento_Global(registro);
+    promo.put_Detalle_Descuento_Global(sample_record());
+    promo.get_Detalle_Descuento_Global()->put_Folio("F1");
     return promo.Add_Promocion_Descuento_Global();
   };
-  EXPECT_FALSE(record_f1_again());
+  EXPECT_TRUE(record_f1()) << promo.get_Error();
+  EXPECT_FALSE(record_f1());
   EXPECT_EQ(promo.get_Error(), kInsertaPrefix + "El folio: F1, ya existe");
 
   db.exec("UPDATE Promocion_Descuento_Global SET Es_Cve_Estado = 'BA'");
-  EXPECT_TRUE(record_f1_again()) << promo.get_Error();
-  EXPECT_EQ(count(db,
-                  "SELECT COUNT(*) FROM Promocion_Descuento_Global WHERE "
-                  "Pdg_Folio = 'F1' AND Pdg_ID = '000001'"),
+  EXPECT_TRUE(record_f1()) << promo.get_Error();
+  EXPECT_EQ(db.exec("SELECT COUNT(*) FROM Promocion_Descuento_Global WHERE "
+                    "Pdg_Folio = 'F1' AND Pdg_ID = '000001'")
+                .field(0)
+                .as_number(),
             2);
-}
-
-TEST_F(DiscountDatabase, RefusedRegistrationLeavesTheRowInPlace) {
-  db.exec("DROP TABLE Folio_Usado");
-  EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
-  const std::string motivo = companions.servicios->Get_Ultimo_Error();
-  EXPECT_FALSE(motivo.empty());
-  EXPECT_EQ(promo.get_Error(), kAddPrefix + motivo);
-  EXPECT_EQ(count(db,
-                  "SELECT COUNT(*) FROM Promocion_Descuento_Global WHERE "
-                  "Pdg_Folio = '0000000001' AND Pdg_ID = '000001'"),
-            1);
 }
 
 }  // namespace
