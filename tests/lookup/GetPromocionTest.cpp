@@ -1,24 +1,37 @@
-// Get_Promocion against a real database: which Promocion_1x row wins and
-// what goods it gives.
+// Get_Promocion, Get_Promocion_Clasificador and Get_Promocion_Vigentes
+// against a real database: which row wins and what it gives.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "LookupFixture.h"
 
 namespace promocionesQEX::testing {
 namespace {
 
+using ::testing::ElementsAre;
+
 class GetPromocionTest : public LookupTest {
  protected:
-  tPromocion sale(double cantidad = 7, const DateTime& fecha = kMonday,
-                  const std::string& talla = "00",
-                  const std::string& sucursal = "S1") {
-    return promociones->Get_Promocion(fecha, sucursal, "C1", "P1", talla, "00",
+  tPromocion sale(double cantidad = 7, const DateTime& fecha = kMonday) {
+    return promociones->Get_Promocion(fecha, "S1", "C1", "P1", "00", "00",
                                       cantidad, "PZA");
   }
-  std::string folio_at(const DateTime& fecha) {
-    return sale(7, fecha).Prm_Folio;
+  tCategoria line_promotion(double cantidad = 1) {
+    return promociones->Get_Promocion_Clasificador(kMonday, "C1", "S1", "L1",
+                                                   cantidad);
+  }
+  // "folio:quantity" of the rows in force on `fecha`, in recordset order;
+  // "(none)" when the lookup hands back no recordset.
+  std::vector<std::string> in_force(const DateTime& fecha,
+                                    const std::string& tipo = "LN") {
+    std::optional<Recordset> rows =
+        promociones->Get_Promocion_Vigentes(fecha, "C1", "S1", tipo);
+    if (!rows) return {"(none)"};
+    std::vector<std::string> out;
+    for (; !rows->eof(); rows->move_next())
+      out.push_back(rows->field("Pc_Folio").as_text() + ":" +
+                    rows->field("Pc_Cantidad").as_text());
+    return out;
   }
 };
 
@@ -26,36 +39,15 @@ class GetPromocionTest : public LookupTest {
 // Cliente one and hands back its empty outcome.
 TEST_F(GetPromocionTest, CustomerNotInClienteSendsNoFurtherStatement) {
   Promociones& p = *promociones;
-  const std::function<bool()> lookups[] = {
-      [&] {
-        return p.Get_Promocion(kMonday, "S1", "C9", "P1", "00", "00", 7,
-                               "PZA") == tPromocion{};
-      },
-      [&] {
-        return p.Get_Promocion_Clasificador(kMonday, "C9", "S1", "L1", 20) ==
-               tCategoria{};
-      },
-      [&] {
-        return p.Get_Promocion_Pv_Cantidad(kMonday, "S1", "C9", "P1", 5)
-            .empty();
-      },
-      [&] {
-        return p.Get_Promocion_Pv_Importe(kMonday, "S1", "C9", "V1").empty();
-      },
-  };
-  for (const auto& lookup : lookups) {
-    forget_calls();
-    EXPECT_TRUE(lookup());
-    EXPECT_EQ(statements().size(), 1u);
-    EXPECT_EQ(promociones->get_Error() + promociones->get_Mensaje(), "");
-  }
-}
-
-TEST_F(GetPromocionTest, WithoutPromotionAKnownCustomerGetsSize00) {
-  tPromocion sizes;
-  sizes.Tl_Cve_Talla = sizes.Cl_Cve_Color = "00";
-  EXPECT_EQ(sale(), sizes);
-  EXPECT_EQ(statements().size(), 7u);
+  EXPECT_EQ(p.Get_Promocion(kMonday, "S1", "C9", "P1", "00", "00", 7, "PZA"),
+            tPromocion{});
+  EXPECT_EQ(p.Get_Promocion_Clasificador(kMonday, "C9", "S1", "L1", 20),
+            tCategoria{});
+  EXPECT_EQ(p.Get_Promocion_Pv_Cantidad(kMonday, "S1", "C9", "P1", 5), "");
+  EXPECT_EQ(p.get_Error() + p.get_Mensaje(), "");
+  EXPECT_EQ(p.Get_Promocion_Pv_Importe(kMonday, "S1", "C9", "V1"), "");
+  EXPECT_EQ(p.get_Error() + p.get_Mensaje(), "");
+  EXPECT_EQ(statements().size(), 4u);  // one Cliente read each
 }
 
 TEST_F(GetPromocionTest, WinningRowGivesItsGoodsPerFullSaleQuantity) {
@@ -75,7 +67,9 @@ TEST_F(GetPromocionTest, WinningRowGivesItsGoodsPerFullSaleQuantity) {
   EXPECT_EQ(sale(2.99).Pr_Cve_Producto, "");
 }
 
-TEST_F(GetPromocionTest, EarlierLevelWinsWhateverTheFolio) {
+// An earlier level wins whatever the folio; within a level the greater
+// folio, then the greater promotion quantity.
+TEST_F(GetPromocionTest, EarlierLevelThenGreaterFolioThenQuantityWins) {
   add(Promo1x{.folio = "0002", .tipo = "RU", .valor = "SEG1"});
   add(Promo1x{.folio = "0003", .tipo = "SG", .valor = "SEG1"});
   add(Promo1x{.folio = "0004", .tipo = "GR", .valor = "OTRO"});
@@ -83,11 +77,6 @@ TEST_F(GetPromocionTest, EarlierLevelWinsWhateverTheFolio) {
   EXPECT_EQ(sale().Prm_Folio, "0001");
   add(Promo1x{.folio = "0009", .tipo = "CA", .valor = "CAD1"});
   EXPECT_EQ(sale().Prm_Folio, "0009");
-  add(Promo1x{.folio = "0000", .tipo = "CL", .valor = "C1"});
-  EXPECT_EQ(sale().Prm_Folio, "0000");
-}
-
-TEST_F(GetPromocionTest, GreaterFolioWinsThenGreaterPromotionQuantity) {
   add(Promo1x{.folio = "0002", .cantidad_promocion = "1"});
   add(Promo1x{.folio = "0001", .cantidad_promocion = "9"});
   EXPECT_EQ(sale().Prm_Folio, "0002");
@@ -115,8 +104,7 @@ TEST_F(GetPromocionTest, ScheduleBoundsAndWeekdays) {
       {{2026, 12, 13, 12, 0, 0}, "0002"},
   };
   for (const auto& [fecha, folio] : cases)
-    EXPECT_EQ(folio_at(fecha), folio) << fecha.day << " " << fecha.hour << ":"
-                                      << fecha.minute << ":" << fecha.second;
+    EXPECT_EQ(sale(7, fecha).Prm_Folio, folio) << fecha.iso_text();
 }
 
 TEST_F(GetPromocionTest, ApplicationsMustFitSixteenBitsAndDivideByNonZero) {
@@ -145,6 +133,7 @@ TEST_F(GetPromocionTest, ApplicationsMustFitSixteenBitsAndDivideByNonZero) {
 TEST_F(GetPromocionTest, NullsReachTheHost) {
   add_customer({"C2", "CAD1", "GRU1", kNull, "SEG1"});
   add(Promo1x{.comentario = kNull});
+  add(PromoClasificador{.porcentaje = kNull});
   const RuntimeError route = raised([&] {
     promociones->Get_Promocion(kMonday, "S1", "C2", "P1", "00", "00", 7, "PZA");
   });
@@ -152,7 +141,53 @@ TEST_F(GetPromocionTest, NullsReachTheHost) {
   EXPECT_EQ(route.description(), "Invalid use of Null");
   EXPECT_EQ(statements().size(), 1u);
   EXPECT_EQ(raised([&] { sale(); }).number(), 94);
+  EXPECT_EQ(raised([&] { line_promotion(); }).number(), 94);
   EXPECT_EQ(promociones->get_Error(), "");
+}
+
+TEST_F(GetPromocionTest, ClassifierTakesTheBestRowOfTheFirstLevelWithOne) {
+  add(PromoClasificador{.folio = "0002", .tipo = "SG", .valor = "SEG1"});
+  add(PromoClasificador{.folio = "0003", .tipo_clasificador = "FM"});
+  add(PromoClasificador{.folio = "0004", .valor_clasificador = "L2"});
+  add(PromoClasificador{.folio = "0009", .tipo = "SE", .valor = "SEG1"});
+  EXPECT_EQ(line_promotion().Ct_Folio, "0009");
+  add(PromoClasificador{.folio = "0001",
+                        .cantidad = "12",
+                        .cantidad_promocion = "1",
+                        .porcentaje = "15.5"});
+  add(PromoClasificador{.folio = "0001",
+                        .cantidad = "24",
+                        .cantidad_promocion = "3",
+                        .porcentaje = "20"});
+  // The sale quantity takes no part.
+  EXPECT_EQ(line_promotion(1), (tCategoria{24, 3, 20, "0001"}));
+  EXPECT_EQ(line_promotion(1000), (tCategoria{24, 3, 20, "0001"}));
+}
+
+TEST_F(GetPromocionTest, InForceTakesEveryScopeAndWeekday) {
+  const DateTime sunday{2026, 12, 6, 9, 5, 7, 0};
+  add(PromoClasificador{.folio = "0001", .tipo = "CL", .valor = "OTRO"});
+  add(PromoClasificador{.folio = "0003", .tipo = "SE", .valor = "SEGX"});
+  add(PromoClasificador{.folio = "0002", .cantidad = "5", .dias = "12345"});
+  add(PromoClasificador{.folio = "0002", .cantidad = "50", .dias = "1"});
+  add(PromoClasificador{.folio = "0002", .cantidad = "9"});
+  add(PromoClasificador{.folio = "0004", .sucursal = "S2"});
+  add(PromoClasificador{.folio = "0005",
+                        .hora_inicial = "1899-12-30 10:00:00"});
+  add(PromoClasificador{.folio = "0006", .fecha_final = "2026-12-05"});
+  add(PromoClasificador{.folio = "0007", .tipo_clasificador = "FM"});
+  add(PromoClasificador{.folio = "0008", .estado = "BA"});
+
+  std::optional<Recordset> rows =
+      promociones->Get_Promocion_Vigentes(sunday, "C1", "S1", "LN");
+  ASSERT_TRUE(rows);
+  EXPECT_EQ(rows->field("Pc_Folio").as_text(), "0003");  // open, on row one
+  EXPECT_THAT(in_force(sunday),
+              ElementsAre("0003:10", "0002:50", "0002:9", "0002:5", "0001:10"));
+  EXPECT_THAT(in_force(sunday, "FM"), ElementsAre("0007:10"));
+  // No scope and no weekday: one statement each, no DATEFIRST.
+  EXPECT_EQ(statements().size(), 3u);
+  EXPECT_THAT(in_force(sunday, "XX"), ElementsAre("(none)"));
 }
 
 }  // namespace

@@ -19,22 +19,16 @@ namespace {
 
 using Lines = std::vector<tPromocion>;
 
+// Goods of a promotion: product, size, colour, quantity, unit.
 tPromocion goods(std::string product, std::string size, std::string colour,
                  double quantity, std::string unit) {
-  tPromocion p;
-  p.Pr_Cve_Producto = std::move(product);
-  p.Tl_Cve_Talla = std::move(size);
-  p.Cl_Cve_Color = std::move(colour);
-  p.Pr_Cantidad = quantity;
-  p.Pr_Unidad = std::move(unit);
-  return p;
+  return {product, size, colour, quantity, unit, "", "", "", ""};
 }
 
 class PromotionCode : public ::testing::Test {
  protected:
   // The error `call` raises, as (number, description).
-  template <class Call>
-  static std::pair<long, std::string> error_of(Call&& call) {
+  static std::pair<long, std::string> error_of(auto&& call) {
     const RuntimeError e = testing::raised(call);
     return {e.number(), e.description()};
   }

@@ -59,19 +59,23 @@ const std::string kPvClassification =
     "Ppc.Ppc_Familia = '%') AND    (Ppc.Ppc_SubFamilia = 'SF1' OR "
     "Ppc.Ppc_SubFamilia = '%') AND ";
 
-// The clock says 08:04:03 on another day: the time comes from it, without
+// The Pv statement of one level: `head`, then the schedule and scope. The
+// clock says 08:04:03 on another day: the time comes from it, without
 // leading zeros; the dates come from the sale's Fecha.
-std::string pv_tail(const std::string& code, const std::string& value) {
-  return "   '1899-12-30 8:4:3.000' BETWEEN Pp.Pp_Hora_Inicial AND "
-         "Pp.Pp_Hora_Final AND    PATINDEX ('%' + "
-         "rtrim(ltrim(str(DATEPART(weekday,'20261207')))) + '%', "
-         "Pp.Pp_Dias_Aplicacion ) > 0 AND    (Pp.Pp_Sucursal = 'S''1' OR "
-         "Pp.Pp_Sucursal = '%') AND    Pp.Pp_Aplicar = '" +
-         code + "' AND    (Pp.Pp_Aplicar_Valor = '" + value +
-         "' OR Pp.Pp_Aplicar_Valor = '%') AND    '20261207' BETWEEN "
-         "Pp.Pp_Fecha_Inicial AND Pp.Pp_Fecha_Final AND    Pp.Es_Cve_Estado "
-         "='LI' GROUP BY    Pp.Pp_Folio,    Pp.Pp_Comentario,    "
-         "Pp.Pp_Tipo_Valor ORDER BY    Pp_Folio DESC ";
+auto pv_level(const std::string& head) {
+  return [head](const std::string& code, const std::string& value) {
+    return head +
+           "   '1899-12-30 8:4:3.000' BETWEEN Pp.Pp_Hora_Inicial AND "
+           "Pp.Pp_Hora_Final AND    PATINDEX ('%' + "
+           "rtrim(ltrim(str(DATEPART(weekday,'20261207')))) + '%', "
+           "Pp.Pp_Dias_Aplicacion ) > 0 AND    (Pp.Pp_Sucursal = 'S''1' OR "
+           "Pp.Pp_Sucursal = '%') AND    Pp.Pp_Aplicar = '" +
+           code + "' AND    (Pp.Pp_Aplicar_Valor = '" + value +
+           "' OR Pp.Pp_Aplicar_Valor = '%') AND    '20261207' BETWEEN "
+           "Pp.Pp_Fecha_Inicial AND Pp.Pp_Fecha_Final AND    Pp.Es_Cve_Estado "
+           "='LI' GROUP BY    Pp.Pp_Folio,    Pp.Pp_Comentario,    "
+           "Pp.Pp_Tipo_Valor ORDER BY    Pp_Folio DESC ";
+  };
 }
 
 // `head`, then the statement `level` builds for each scope code in turn.
@@ -108,9 +112,12 @@ class StatementTextsTest : public LookupTest {
   }
 };
 
+// Found nowhere, a known customer gets size and colour "00" (not the
+// sale's) and a classifier promotion of zeros.
 TEST_F(StatementTextsTest, QuantityPromotionTriesEveryLevelWithItsOwnTexts) {
-  promociones->Get_Promocion(kMonday, "S'1", "O'Brien", "P'1", "M", "RJ", 2.5,
-                             "PZA");
+  EXPECT_EQ(promociones->Get_Promocion(kMonday, "S'1", "O'Brien", "P'1", "M",
+                                       "RJ", 2.5, "PZA"),
+            (tPromocion{"", "00", "00", 0, "", "", "", "", ""}));
   EXPECT_EQ(statements(),
             per_level({kScopeStatement, "SET DATEFIRST 1"}, quantity_level,
                       {"CL", "CA", "GR", "RU", "SE"}));
@@ -119,7 +126,9 @@ TEST_F(StatementTextsTest, QuantityPromotionTriesEveryLevelWithItsOwnTexts) {
 }
 
 TEST_F(StatementTextsTest, ClassifierPromotionTriesEveryLevelWithItsOwnTexts) {
-  promociones->Get_Promocion_Clasificador(kMonday, "O'Brien", "S'1", "L'1", 5);
+  EXPECT_EQ(promociones->Get_Promocion_Clasificador(kMonday, "O'Brien", "S'1",
+                                                    "L'1", 5),
+            tCategoria{});
 
   EXPECT_EQ(statements(),
             per_level({kScopeStatement, "SET DATEFIRST 1"}, classifier_level,
@@ -153,11 +162,9 @@ TEST_F(StatementTextsTest, PvByQuantityReadsProductThenEveryLevel) {
       kPvHead + "   Pp.Pp_Tipo = '02' AND    Pp.Pp_Tipo_Valor <= 2.5 AND " +
       kPvClassification +
       "   (Ppc.Ppc_Producto = 'P''1' OR Ppc.Ppc_Producto = '%') AND ";
-  EXPECT_EQ(
-      statements(),
-      per_level({kScopeStatement, product, "SET DATEFIRST 1"},
-                [&](auto code, auto key) { return head + pv_tail(code, key); },
-                {"CL", "CA", "GR", "RU", "SG"}));
+  EXPECT_EQ(statements(),
+            per_level({kScopeStatement, product, "SET DATEFIRST 1"},
+                      pv_level(head), {"CL", "CA", "GR", "RU", "SG"}));
 }
 
 TEST_F(StatementTextsTest, PvByAmountSumsTheSaleThenTestsEachGroup) {
@@ -173,11 +180,9 @@ TEST_F(StatementTextsTest, PvByAmountSumsTheSaleThenTestsEachGroup) {
                            "   Pp.Pp_Tipo = '01' AND    Pp.Pp_Tipo_Valor <= "
                            "100 AND " +
                            kPvClassification;
-  EXPECT_EQ(statements(), per_level({kScopeStatement, sum, "SET DATEFIRST 1"},
-                                    [&](auto code, auto key) {
-                                      return head + pv_tail(code, key);
-                                    },
-                                    {"CL", "CC", "GC", "RT", "SG"}));
+  EXPECT_EQ(statements(),
+            per_level({kScopeStatement, sum, "SET DATEFIRST 1"}, pv_level(head),
+                      {"CL", "CC", "GC", "RT", "SG"}));
   EXPECT_EQ(fakes.sesion->calls.front(),
             "Get_Parametro(VEN_PROMOCION_IMPORTE_AGRUPADOR|0|T|CT,DP,MR,LN,FM,"
             "SF,PR)");
