@@ -1,14 +1,12 @@
 // Opening connections and the connection's contract on the embedded engine:
-// one statement per text, errors with the engine's number and message,
-// recordsets that outlive their connection and stay open side by side, and
-// several processes writing one database file.
+// one statement per text, errors with the engine's number and message, and
+// recordsets that outlive their connection and stay open side by side.
+// Several processes writing one file are run by the discount recording's
+// concurrency test.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -167,42 +165,6 @@ TEST_F(SqliteConnectionTest, RecordsetsStayOpenSideBySideAndOutliveTheirLink) {
   EXPECT_TRUE(sums.eof());
   EXPECT_TRUE(none.is_open() && none.eof());
   EXPECT_EQ(none.field_name(1), "Importe");
-}
-
-// Inserts `rows` lines with keys from `first` in its own connection; the
-// process's exit status tells how it went.
-[[noreturn]] void insert_in_child(const std::string& path, int first,
-                                  int rows) {
-  try {
-    auto db = open_connection(path);
-    for (int i = first; i < first + rows; ++i)
-      db->execute("INSERT INTO Linea VALUES (" + std::to_string(i) +
-                  ", 'x', 1)");
-  } catch (const RuntimeError& e) {
-    std::fprintf(stderr, "child %d: %s\n", first, e.description().c_str());
-    _exit(1);
-  }
-  _exit(0);
-}
-
-TEST_F(SqliteConnectionTest, TwoProcessesWriteOneFileWithoutLockErrors) {
-  db_.reset();  // no connection crosses the fork
-  constexpr int kRows = 300;
-  pid_t children[2];
-  for (int c = 0; c < 2; ++c) {
-    children[c] = fork();
-    ASSERT_GE(children[c], 0);
-    if (children[c] == 0) insert_in_child(path_, 1000 * (c + 1), kRows);
-  }
-  for (pid_t child : children) {
-    int status = -1;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << "a writer failed; see its message above";
-  }
-  auto db = open_connection(path_);
-  EXPECT_EQ(count_rows(*db, "Linea"), 3 + 2 * kRows);
-  EXPECT_EQ(db->execute("PRAGMA journal_mode").field(0).as_text(), "wal");
 }
 
 }  // namespace

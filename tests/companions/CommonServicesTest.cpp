@@ -63,12 +63,8 @@ TEST_F(CommonServicesTest,
 }
 
 TEST_F(CommonServicesTest, DescriptionRefusesNamesThatAreNotIdentifiers) {
-  const std::string bad[] = {"Sucursal; DELETE FROM Sucursal",
-                             "9x",
-                             "",
-                             "dbo.Sucursal",
-                             "[Sucursal]",
-                             "Año"};
+  const std::string bad[] = {"Sucursal; DELETE FROM Sucursal", "9x", "",
+                             "dbo.Sucursal", "[Sucursal]", "Año"};
   for (const auto& name : bad) {
     SCOPED_TRACE(name);
     EXPECT_THROW(servicios_.Get_Descripcion(name, "Sc_Cve_Sucursal", "01",

@@ -121,19 +121,15 @@ TEST_F(DataSessionTest, ParametersAnswerTheStoredValueOrTheDefault) {
       "('AGRUPADOR', 'T', 'CT,PR'), ('SIN_VALOR', 'T', NULL), "
       "('A''B', 'T', 'con comilla'), ('SI_UNO', 'B', '1'), "
       "('SI_S', 'B', 'S'), ('NO_CERO', 'B', '0'), ('RARO', 'B', 'quizas')");
-  const std::tuple<const char*, const char*, const char*, const char*> cases[] =
-      {
-          {"AGRUPADOR", "T", "CT,DP", "CT,PR"},
-          {"NO_EXISTE", "T", "omision", "omision"},
-          {"SIN_VALOR", "T", "omision", "omision"},
-          {"A'B", "T", "", "con comilla"},
-          {"X' OR '1'='1", "T", "nada", "nada"},
-          {"SI_UNO", "B", "0", "-1"},
-          {"SI_S", "B", "0", "-1"},
-          {"NO_CERO", "B", "-1", "0"},
-          {"NO_EXISTE", "B", "0", "0"},
-          {"NO_EXISTE", "B", "True", "-1"},
-      };
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+      {"AGRUPADOR", "T", "CT,DP", "CT,PR"}, {"A'B", "T", "", "con comilla"},
+      {"NO_EXISTE", "T", "omision", "omision"},
+      {"SIN_VALOR", "T", "omision", "omision"},
+      {"X' OR '1'='1", "T", "nada", "nada"},
+      {"SI_UNO", "B", "0", "-1"},     {"SI_S", "B", "0", "-1"},
+      {"NO_CERO", "B", "-1", "0"},    {"NO_EXISTE", "B", "0", "0"},
+      {"NO_EXISTE", "B", "True", "-1"},
+  };
   for (const auto& [name, type, fallback, expected] : cases) {
     EXPECT_EQ(sesion_.Get_Parametro(name, 0, type, fallback).as_text(),
               expected)
@@ -153,21 +149,23 @@ TEST_F(DataSessionTest, ParametersAnswerTheStoredValueOrTheDefault) {
 
 TEST_F(DataSessionTest, PermissionNeedsTheRowAndAnActiveUser) {
   db_.exec(
-      "INSERT INTO Usuario (Us_Cve_Usuario, Us_Nombre, Es_Cve_Estado) "
-      "VALUES ('CAJA01', 'Caja uno', 'LI'), ('BAJA', 'De baja', 'BA')");
+      "INSERT INTO Usuario (Us_Cve_Usuario, Es_Cve_Estado) VALUES "
+      "('CAJA01', 'LI'), ('BAJA', 'BA')");
   db_.exec(
       "INSERT INTO Usuario_Permiso (Us_Cve_Usuario, Tr_Cve_Transaccion, "
       "Pe_Cve_Permiso) VALUES ('CAJA01', 'VEN', 'PROM01'), "
-      "('BAJA', 'VEN', 'PROM01')");
-  EXPECT_TRUE(sesion_.Tiene_Permiso("VEN", "PROM01", "No disponible"));
-  EXPECT_FALSE(sesion_.Tiene_Permiso("VEN", "PROM02", "No disponible"));
-  EXPECT_FALSE(sesion_.Tiene_Permiso("DEV", "PROM01", "No disponible"));
-  EXPECT_FALSE(sesion_.Tiene_Permiso("", "PROM01", "No disponible"));
-
-  DataSession baja(db_.connection(), "BAJA", &messages_);
-  EXPECT_FALSE(baja.Tiene_Permiso("VEN", "PROM01", "No disponible"));
-  DataSession desconocido(db_.connection(), "NADIE", &messages_);
-  EXPECT_FALSE(desconocido.Tiene_Permiso("VEN", "PROM01", "No disponible"));
+      "('BAJA', 'VEN', 'PROM01'), ('NADIE', 'VEN', 'PROM01')");
+  const std::tuple<const char*, const char*, const char*, bool> cases[] = {
+      {"CAJA01", "VEN", "PROM01", true}, {"CAJA01", "VEN", "PROM02", false},
+      {"CAJA01", "DEV", "PROM01", false}, {"CAJA01", "", "PROM01", false},
+      {"BAJA", "VEN", "PROM01", false},  // deactivated user
+      {"NADIE", "VEN", "PROM01", false},  // no such user
+  };
+  for (const auto& [user, transaction, permission, allowed] : cases)
+    EXPECT_EQ(DataSession(db_.connection(), user, &messages_)
+                  .Tiene_Permiso(transaction, permission, "No disponible"),
+              allowed)
+        << user << " " << transaction << " " << permission;
 }
 
 TEST_F(DataSessionTest, MessageIsWrittenAsOneLine) {

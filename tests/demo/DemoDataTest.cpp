@@ -48,7 +48,7 @@ long count(const TempDatabase& db, const std::string& sql) {
   return std::stol(rows(db, sql).at(0));
 }
 
-TEST(DemoData, SizesFollowTheOptions) {
+TEST(DemoData, SizesFollowTheOptionsAndRowsAreConsistent) {
   TempDatabase db;
   const DemoSummary summary =
       create_demo_data(*db.connection(), small_options());
@@ -68,35 +68,6 @@ TEST(DemoData, SizesFollowTheOptions) {
     EXPECT_EQ(count(db, std::string("SELECT COUNT(*) FROM ") + table), expected)
         << table;
   }
-}
-
-TEST(DemoData, SameSeedSameRowsAnotherSeedOtherPromotions) {
-  TempDatabase first, second, other;
-  create_demo_data(*first.connection(), small_options(7));
-  create_demo_data(*second.connection(), small_options(7));
-  create_demo_data(*other.connection(), small_options(8));
-  auto dump = [](const TempDatabase& db) {
-    std::vector<std::string> all;
-    for (const auto& table : rows(db,
-                                  "SELECT name FROM sqlite_master WHERE "
-                                  "type = 'table' ORDER BY name"))
-      for (const auto& row :
-           rows(db, "SELECT * FROM " + table + " ORDER BY 1, 2"))
-        all.push_back(table + "|" + row);
-    return all;
-  };
-  const auto dumped = dump(first);
-  EXPECT_EQ(dumped, dump(second));
-  EXPECT_GT(dumped.size(), 1000u);
-  const std::string promotions =
-      "SELECT Prm_Producto_Venta || Prm_Valor_Busqueda"
-      " FROM Promocion_1x ORDER BY Prm_ID";
-  EXPECT_NE(rows(first, promotions), rows(other, promotions));
-}
-
-TEST(DemoData, StockPromotionsAndCompanionRowsAreConsistent) {
-  TempDatabase db;
-  create_demo_data(*db.connection(), small_options());
   const std::pair<const char*, long> counts[] = {
       // Every product is stocked at every warehouse of the 4 branches.
       {"SELECT COUNT(*) FROM (SELECT DISTINCT Sc_Cve_Sucursal, Al_Cve_Almacen,"
@@ -152,6 +123,30 @@ TEST(DemoData, StockPromotionsAndCompanionRowsAreConsistent) {
   EXPECT_THAT(permissions(keys.user_with_permissions),
               ElementsAre("PROM01", "PROM02"));
   EXPECT_THAT(permissions(keys.user_without_permissions), ElementsAre());
+}
+
+TEST(DemoData, SameSeedSameRowsAnotherSeedOtherPromotions) {
+  TempDatabase first, second, other;
+  create_demo_data(*first.connection(), small_options(7));
+  create_demo_data(*second.connection(), small_options(7));
+  create_demo_data(*other.connection(), small_options(8));
+  auto dump = [](const TempDatabase& db) {
+    std::vector<std::string> all;
+    for (const auto& table : rows(db,
+                                  "SELECT name FROM sqlite_master WHERE "
+                                  "type = 'table' ORDER BY name"))
+      for (const auto& row :
+           rows(db, "SELECT * FROM " + table + " ORDER BY 1, 2"))
+        all.push_back(table + "|" + row);
+    return all;
+  };
+  const auto dumped = dump(first);
+  EXPECT_EQ(dumped, dump(second));
+  EXPECT_GT(dumped.size(), 1000u);
+  const std::string promotions =
+      "SELECT Prm_Producto_Venta || Prm_Valor_Busqueda"
+      " FROM Promocion_1x ORDER BY Prm_ID";
+  EXPECT_NE(rows(first, promotions), rows(other, promotions));
 }
 
 TEST(DemoData, RefusedOrFailedGenerationWritesNothing) {
