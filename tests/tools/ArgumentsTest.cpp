@@ -1,5 +1,6 @@
 // Bad arguments: a message on stderr, exit code 2, nothing done.
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -8,25 +9,28 @@
 namespace promociones_cli::testing {
 namespace {
 
-// A promocion lookup with `option` given `value` (added when not there).
+// A promocion lookup with valid options but `option`, given `value`.
 std::vector<std::string> promocion(const std::string& bd,
                                    const std::string& option,
                                    const std::string& value) {
-  std::vector<std::string> args{
-      "promocion", "--bd",     bd,           "--fecha", "2026-12-07 10:30:00",
-      "--cliente", "C1",       "--producto", "P1",      "--cantidad",
-      "7",         "--unidad", "PZA"};
-  for (std::size_t i = 0; i + 1 < args.size(); ++i)
-    if (args[i] == option) {
-      args[i + 1] = value;
-      return args;
-    }
-  args.insert(args.end(), {option, value});
+  std::map<std::string, std::string> options = {
+      {"--fecha", "2026-12-07 10:30:00"},
+      {"--cliente", "C1"},
+      {"--producto", "P1"},
+      {"--cantidad", "7"},
+      {"--unidad", "PZA"}};
+  options[option] = value;
+  std::vector<std::string> args{"promocion", "--bd", bd};
+  for (const auto& [o, v] : options) args.insert(args.end(), {o, v});
   return args;
 }
 
+// Nothing is done either: a lookup never creates the database it is
+// pointed at, init leaves an existing one alone.
 TEST_F(CliTest, BadArgumentsAreRefusedWithAMessageAndExitCodeTwo) {
   init_database();  // so that only the arguments are wrong
+  exec("INSERT INTO Sucursal (Sc_Cve_Sucursal) VALUES ('S01')");
+  const std::string missing = path_in_directory("no-existe.db");
   struct Case {
     std::vector<std::string> args;
     std::string message;  // the whole of stderr, or a part when not exact
@@ -50,8 +54,18 @@ TEST_F(CliTest, BadArgumentsAreRefusedWithAMessageAndExitCodeTwo) {
        "promociones: --fecha: \"\" no es una fecha válida (use "
        "\"AAAA-MM-DD HH:MM:SS\")\n"},
       {promocion(bd(), "--reloj", ""), "promociones: --reloj: \"\"", false},
+      {{"vigentes", "--bd", bd(), "--sucursal", "S01", "sobra"},
+       "promociones: argumentos no esperados: sobra\n(vea promociones "
+       "--help)\n"},
       {{"borrar", "--bd", bd()},
-       "promociones: subcomando desconocido: borrar (vea promociones --help)\n"},
+       "promociones: subcomando desconocido: borrar (vea promociones "
+       "--help)\n"},
+      {{"vigentes", "--bd", missing, "--sucursal", "S01"},
+       "promociones: la base de datos \"" + missing + "\" no existe\n"},
+      {{"vigentes", "--bd", "sqlite:" + missing, "--sucursal", "S01"},
+       "promociones: la base de datos \"" + missing + "\" no existe\n"},
+      {{"init", "--bd", bd()},
+       "promociones: init: \"" + bd() + "\" ya existe; no se sobrescribe\n"},
       {{"descuento-global", "--bd", bd(), "--archivo", path_in_directory("")},
        "promociones: --archivo: \"" + path_in_directory("") +
            "\" es un directorio, no un archivo CSV\n"},
@@ -66,29 +80,14 @@ TEST_F(CliTest, BadArgumentsAreRefusedWithAMessageAndExitCodeTwo) {
     else
       EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
   }
-}
-
-// A lookup never creates the database it is pointed at.
-TEST_F(CliTest, ALookupRefusesADatabaseFileThatIsNotThere) {
-  const std::string missing = path_in_directory("no-existe.db");
-  for (const std::string& bd : {missing, "sqlite:" + missing}) {
-    const ToolResult r = run({"vigentes", "--bd", bd, "--sucursal", "S01"});
-    EXPECT_EQ(r.exit_code, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err,
-              "promociones: la base de datos \"" + missing + "\" no existe\n");
-    EXPECT_FALSE(std::filesystem::exists(missing));
-  }
-}
-
-TEST_F(CliTest, InitLeavesAnExistingDatabaseAlone) {
-  init_database();
-  exec("INSERT INTO Sucursal (Sc_Cve_Sucursal) VALUES ('S01')");
-  const ToolResult r = run({"init", "--bd", bd()});
-  EXPECT_EQ(r.exit_code, 2);
-  EXPECT_EQ(r.err, "promociones: init: \"" + bd() +
-                       "\" ya existe; no se sobrescribe\n");
+  EXPECT_FALSE(std::filesystem::exists(missing));
   EXPECT_EQ(count("Sucursal"), 1);
+}
+
+TEST_F(CliTest, VersionNamesTheToolAndTheLibrary) {
+  const ToolResult r = run({"--version"});
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.out, "promociones 5.5 (Quentrix - Promociones)\n");
 }
 
 }  // namespace

@@ -7,14 +7,30 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "TempDatabase.h"
 #include "promocionesQEX/Connection.h"
 
 namespace promociones_cli::testing {
+
+// The columns of a global-discount document's CSV file, in the order the
+// tool prints them.
+inline const std::string kDocumentHeader =
+    "Tabla,Condicion_Venta,Sucursal,Almacen,Ubicacion_Almacen,Cliente,"
+    "Vendedor,Moneda,Tipo_Cambio,Producto,Talla,Color,Cuota_Fija,Cantidad,"
+    "Unidad,Cantidad_Costo,Unidad_Costo,Costo,Costo_Importe,Precio_Lista,"
+    "Precio_Lista_Importe,Descuento_Factor,Descuento_Importe,"
+    "Precio_Descontado,Precio_Descontado_Importe,Impuesto_Factor,"
+    "Impuesto_Importe,Precio_Neto,Precio_Neto_Importe\r\n";
+
+// `text` with the first `from` made `to`.
+inline std::string with(std::string text, const std::string& from,
+                        const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
 
 struct ToolResult {
   int exit_code = -1;  // 128 + signal number when the process was killed
@@ -24,19 +40,18 @@ struct ToolResult {
 
 class CliTest : public ::testing::Test {
  protected:
-  CliTest();
-  ~CliTest() override;
-
   // Runs `promociones args...` with no configuration file and no
-  // PROMOCIONESQEX_BD in its environment; kills it (SIGKILL) after
-  // `kill_after` when that is not zero.
+  // PROMOCIONESQEX_BD or PROMOCIONESQEX_USUARIO in its environment, then
+  // `env`: "NAME=value" sets a variable, "NAME" removes it. Kills it
+  // (SIGKILL) after `kill_after` when that is not zero.
   ToolResult run(const std::vector<std::string>& args,
-                 std::chrono::microseconds kill_after = {}) const;
+                 std::chrono::microseconds kill_after = {},
+                 const std::vector<std::string>& env = {}) const;
 
   // The database file the tests fill (it exists after init_database()).
-  std::string bd() const { return (directory_ / "tienda.db").string(); }
+  std::string bd() const { return path_in_directory("tienda.db"); }
   std::string path_in_directory(const std::string& name) const {
-    return (directory_ / name).string();
+    return (scratch_.path().parent_path() / name).string();
   }
   std::string write_file(const std::string& name,
                          const std::string& text) const;
@@ -50,9 +65,9 @@ class CliTest : public ::testing::Test {
   std::vector<std::string> rows(const std::string& sql);
 
  private:
-  promocionesQEX::Connection& connection();
-
-  std::filesystem::path directory_;
+  // Its directory is the tests' and goes with it; the connection to bd()
+  // closes first.
+  promocionesQEX::testing::TempDatabase scratch_{false};
   std::shared_ptr<promocionesQEX::Connection> connection_;
 };
 

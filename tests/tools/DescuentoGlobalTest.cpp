@@ -12,68 +12,43 @@
 namespace promociones_cli::testing {
 namespace {
 
-const std::string kHeader =
-    "Tabla,Condicion_Venta,Sucursal,Almacen,Ubicacion_Almacen,Cliente,"
-    "Vendedor,Moneda,Tipo_Cambio,Producto,Talla,Color,Cuota_Fija,Cantidad,"
-    "Unidad,Cantidad_Costo,Unidad_Costo,Costo,Costo_Importe,Precio_Lista,"
-    "Precio_Lista_Importe,Descuento_Factor,Descuento_Importe,"
-    "Precio_Descontado,Precio_Descontado_Importe,Impuesto_Factor,"
-    "Impuesto_Importe,Precio_Neto,Precio_Neto_Importe\r\n";
 // A line that passes every check.
 const std::string kLine =
     "PRECIOS,CONTADO,S01,A01,\"Pasillo 3, nivel 2\",C1,V01,MXN,1,P1,00,00,0,"
     "2,PZA,2,PZA,10.5,21,20,40,0.1,4,18,36,0.16,5.76,20.88,41.76\r\n";
 
-// `text` with the first `from` made `to`.
-std::string with(std::string text, const std::string& from,
-                 const std::string& to) {
-  return text.replace(text.find(from), from.size(), to);
-}
-
 class DescuentoGlobal : public CliTest {
  protected:
   void SetUp() override {
     init_database();
-    for (const char* sql : {
-             "INSERT INTO Moneda (Mn_Cve_Moneda, Mn_Descripcion) VALUES "
-             "('MXN', 'Pesos')",
-             "INSERT INTO Sucursal (Sc_Cve_Sucursal, Sc_Descripcion) VALUES "
-             "('S01', 'Centro')",
-             "INSERT INTO Almacen (Sc_Cve_Sucursal, Al_Cve_Almacen, "
-             "Al_Descripcion) VALUES ('S01', 'A01', 'Piso')",
-             "INSERT INTO Vendedor (Vn_Cve_Vendedor, Vn_Descripcion) VALUES "
-             "('V01', 'Ana')",
-             "INSERT INTO Cliente (Cl_Cve_Cliente, Cl_Descripcion) VALUES "
-             "('C1', 'Tienda')",
-             "INSERT INTO Unidad (Un_Cve_Unidad, Un_Descripcion) VALUES "
-             "('PZA', 'Pieza')",
-         })
-      exec(sql);
+    for (const char* row :
+         {"Moneda VALUES ('MXN', 'Pesos', 'LI')",
+          "Sucursal VALUES ('S01', 'Centro', 'LI')",
+          "Almacen VALUES ('S01', 'A01', 'Piso', 'LI')",
+          "Vendedor VALUES ('V01', 'Ana', '', 'LI')",
+          "Cliente (Cl_Cve_Cliente, Cl_Descripcion) VALUES ('C1', 'Tienda')",
+          "Unidad VALUES ('PZA', 'Pieza', 'LI')"})
+      exec(std::string("INSERT INTO ") + row);
   }
 
   ToolResult record(const std::string& csv_text) {
     return run({"descuento-global", "--bd", bd(), "--archivo",
                 write_file("documento.csv", csv_text), "--json"});
   }
-
-  // Folio, ID, product, location and cost of each recorded row, in order.
-  std::vector<std::string> recorded_rows() {
-    return rows(
-        "SELECT Pdg_Folio, Pdg_ID, Pr_Cve_Producto, Pdg_Ubicacion, Pdg_Costo "
-        "FROM Promocion_Descuento_Global ORDER BY Pdg_ID");
-  }
 };
 
 TEST_F(DescuentoGlobal, RecordsEachLineUnderOneFolioFromTheSequence) {
-  const ToolResult r = record(
-      kHeader + kLine + with(with(kLine, ",P1,", ",P'2,"), ",10.5,", ",0,"));
+  const ToolResult r =
+      record(kDocumentHeader + kLine +
+             with(with(kLine, ",P1,", ",P'2,"), ",10.5,", ",0,"));
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out,
             "{\"folio\":\"0000000001\",\"lineas\":[\"000001\",\"000002\"],"
             "\"error\":null,\"linea_fallida\":null}\n");
   EXPECT_EQ(
-      recorded_rows(),
+      rows("SELECT Pdg_Folio, Pdg_ID, Pr_Cve_Producto, Pdg_Ubicacion, "
+           "Pdg_Costo FROM Promocion_Descuento_Global ORDER BY Pdg_ID"),
       (std::vector<std::string>{"0000000001|000001|P1|Pasillo 3, nivel 2|10.5",
                                 "0000000001|000002|P'2|Pasillo 3, nivel 2|0"}));
   EXPECT_EQ(count("Folio_Usado"), 2);
@@ -85,26 +60,30 @@ TEST_F(DescuentoGlobal, AFileThatIsNotADocumentRecordsNothing) {
     std::string message;  // the whole of stderr
   };
   const std::vector<Case> cases = {
-      {with(kHeader, "Cuota_Fija", "Descuento") + kLine,
+      {with(kDocumentHeader, "Cuota_Fija", "Descuento") + kLine,
        "promociones: CSV: columna desconocida \"Descuento\"\n"},
-      {kHeader + kLine + with(kLine, ",10.5,", ",\"10,5\","),
+      {kDocumentHeader + kLine + with(kLine, ",10.5,", ",\"10,5\","),
        "promociones: CSV renglón 2: Costo \"10,5\" no es un número\n"},
-      {kHeader + kLine + with(kLine, "\",C1,", "\",C2,"),
+      {kDocumentHeader + kLine + with(kLine, "\",C1,", "\",C2,"),
        "promociones: CSV renglón 2: Cliente difiere de la primera línea; un "
        "documento tiene un solo encabezado\n"},
-      {kHeader + kLine + "PRECIOS,CONTADO\r\n",
+      {kDocumentHeader + kLine + "PRECIOS,CONTADO\r\n",
        "promociones: CSV línea 3: 2 campos, el encabezado tiene 29\n"},
-      {kHeader, "promociones: CSV: el documento no tiene líneas\n"},
-      {with(kHeader, "Talla,Color,", ""),
+      {kDocumentHeader, "promociones: CSV: el documento no tiene líneas\n"},
+      {with(kDocumentHeader, "Talla,Color,", ""),
        "promociones: CSV: faltan las columnas \"Color\", \"Talla\"\n"},
-      {kHeader + kLine + with(kLine, ",10.5,", ",-0.5,"),
+      {kDocumentHeader + kLine + with(kLine, ",10.5,", ",-0.5,"),
        "promociones: CSV renglón 2: Costo -0.5 no puede ser negativo\n"},
-      {kHeader + with(kLine, ",MXN,1,", ",MXN,0,"),
+      {kDocumentHeader + with(kLine, ",MXN,1,", ",MXN,0,"),
        "promociones: CSV renglón 1: Tipo_Cambio 0 debe ser mayor que cero\n"},
-      {kHeader + with(kLine, ",P1,", std::string(",P\0" "1,", 5)),
+      {kDocumentHeader + with(kLine, ",P1,",
+                              std::string(",P\0"
+                                          "1,",
+                                          5)),
        "promociones: CSV renglón 1: Producto contiene un carácter nulo (byte "
        "0)\n"},
-      {kHeader + with(kLine, ",10.5,", "," + std::string(1 << 20, 'x') + ","),
+      {kDocumentHeader +
+           with(kLine, ",10.5,", "," + std::string(1 << 20, 'x') + ","),
        "promociones: CSV renglón 1: Costo \"" + std::string(80, 'x') +
            "… (1048576 bytes)\" no es un número\n"},
   };
@@ -120,8 +99,9 @@ TEST_F(DescuentoGlobal, AFileThatIsNotADocumentRecordsNothing) {
 }
 
 TEST_F(DescuentoGlobal, ALineTheLibraryRefusesLeavesNoLineOfTheDocument) {
-  const ToolResult r = record(kHeader + kLine + with(kLine, ",PZA,", ",CAJA,") +
-                              with(kLine, ",P1,", ",P3,"));
+  const ToolResult r =
+      record(kDocumentHeader + kLine + with(kLine, ",PZA,", ",CAJA,") +
+             with(kLine, ",P1,", ",P3,"));
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out,
@@ -132,15 +112,16 @@ TEST_F(DescuentoGlobal, ALineTheLibraryRefusesLeavesNoLineOfTheDocument) {
   EXPECT_EQ(count("Promocion_Descuento_Global"), 0);
   EXPECT_EQ(count("Folio_Usado"), 0);
   // The folio went back with the document: the next one takes it.
-  EXPECT_EQ(record(kHeader + kLine).exit_code, 0);
+  EXPECT_EQ(record(kDocumentHeader + kLine).exit_code, 0);
   EXPECT_EQ(rows("SELECT DISTINCT Pdg_Folio FROM Promocion_Descuento_Global"),
             std::vector<std::string>{"0000000001"});
 }
 
 TEST_F(DescuentoGlobal, AFolioThatCannotBeTakenSaysWhy) {
   exec("DROP TABLE Folio_Consecutivo");
-  const ToolResult r = run({"descuento-global", "--bd", bd(), "--archivo",
-                            write_file("documento.csv", kHeader + kLine)});
+  const ToolResult r =
+      run({"descuento-global", "--bd", bd(), "--archivo",
+           write_file("documento.csv", kDocumentHeader + kLine)});
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_NE(r.out.find("Error al intentar obtener el folio de la venta!\n"
                        "Motivo: No se pudo obtener el folio del consecutivo "
@@ -154,14 +135,14 @@ TEST_F(DescuentoGlobal, AFolioThatCannotBeTakenSaysWhy) {
 // every folio a run printed is in the table.
 TEST_F(DescuentoGlobal, AKilledRecordingLeavesItsWholeDocumentOrNothing) {
   constexpr int kLines = 300;
-  std::string csv = kHeader;
+  std::string csv = kDocumentHeader;
   for (int i = 0; i < kLines; ++i) csv += kLine;
   const std::string archivo = write_file("grande.csv", csv);
   const auto whole_run = [&] {
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(run({"descuento-global", "--bd", bd(), "--archivo", archivo})
-                  .exit_code,
-              0);
+    EXPECT_EQ(
+        run({"descuento-global", "--bd", bd(), "--archivo", archivo}).exit_code,
+        0);
     return std::chrono::steady_clock::now() - start;
   }();
   std::set<std::string> printed = {"0000000001"};

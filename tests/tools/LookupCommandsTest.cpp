@@ -1,6 +1,7 @@
 // The lookup subcommands on hand-made rows: the JSON each one prints, an
 // error the operation raises and the statement trace.
 #include <algorithm>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -15,68 +16,50 @@ const std::string kSchedule =
     "'2026-12-01 00:00:00', '2026-12-31 00:00:00', '1899-12-30 09:00:00', "
     "'1899-12-30 14:00:00'";
 
+// What closes a row in force by kSchedule from Monday to Friday.
+const std::string kWeekdays =
+    kSchedule + ", '12345', '2026-11-30 08:00:00', 'LI')";
+
 // One Pv record as a lookup writes it: folio, text and the fixed tail.
 std::string pv_record(const std::string& folio, const std::string& texto) {
   return folio + "<@>" + texto +
          "<@><@><@><@><@>0<@>0<@>0<@><@><@><@><@><@>{REFERENCIA}";
 }
 
+// Rows given every column in the schema's order.
 class LookupCommands : public CliTest {
  protected:
   void SetUp() override {
     init_database();
-    exec(
-        "INSERT INTO Cliente (Cl_Cve_Cliente, Cc_Cve_Cadena_Comercial, "
-        "Gc_Cve_Grupo_Comercial, Rt_Cve_Ruta, Sg_Cve_Segmento) VALUES "
-        "('C1', 'CA1', 'GR1', 'RU1', 'SEG1')");
-    exec(
-        "INSERT INTO Producto (Pr_Cve_Producto, Ct_Cve_Categoria, "
-        "Dp_Cve_Departamento, Mr_Cve_Marca, Ln_Cve_Linea, Fm_Cve_Familia, "
-        "Sf_Cve_SubFamilia) VALUES "
-        "('P1', 'CT1', 'DP1', 'MR1', 'LN1', 'FM1', 'SF1')");
-    exec(
-        "INSERT INTO Promocion_1x (Prm_Folio, Prm_Tipo, Prm_Valor_Busqueda, "
-        "Prm_Cantidad_Venta, Prm_Producto_Promocion, Prm_Unidad_Promocion, "
-        "Prm_Talla_Promocion, Prm_Color_Promocion, Prm_Cantidad_Promocion, "
-        "Prm_Comentario, Prm_Sucursal, Prm_Producto_Venta, Prm_Unidad_Venta, "
-        "Prm_Talla_Venta, Prm_Color_Venta, Prm_Fecha_Inicial, "
-        "Prm_Fecha_Final, Prm_Hora_Inicial, Prm_Hora_Final, "
-        "Prm_Dias_Aplicacion) VALUES ('0002', 'CL', 'C1', 3, 'G1', 'PZA', "
-        "' 10 ', ' RJ ', 2, 'Lleva 3 \"y\" regala 2', '%', 'P1', 'PZA', '%', "
-        "'%', " +
-        kSchedule + ", '12345')");
-    exec(
-        "INSERT INTO Promocion_Clasificador (Pc_ID, Pc_Folio, Pc_Tipo, "
-        "Pc_Valor_Busqueda, Pc_Sucursal, Pc_Cantidad, Pc_Cantidad_Promocion, "
-        "Pc_Porcentaje_promocion, Pc_Comentario, Pc_Tipo_Clasificador, "
-        "Pc_Valor_Clasificador, Pc_Fecha_Inicial, Pc_Fecha_Final, "
-        "Pc_Hora_Inicial, Pc_Hora_Final, Pc_Dias_Aplicacion, Pc_Fecha_Alta) "
-        "VALUES (1, 'PC03', 'CL', 'C1', '%', 10, 2, 12.5, 'Cliente', 'LN', "
-        "'LN1', " +
-        kSchedule + ", '12345', '2026-11-30 08:00:00')");
-    // By quantity: PV02, 3 units of line LN1. By amount: PV10, 500.
-    add_pv("'PV02', 'Regalo por 3', '02', 3", "'LN1'");
-    add_pv("'PV10', 'Compra de 500', '01', 500", "'%'");
-    for (const char* importe : {"600", "650"})
-      exec(
-          "INSERT INTO Promocion_Pv_Venta (Ppv_ID, Ppv_Producto, "
-          "Ppv_Importe) VALUES ('VENTA01', 'P1', " +
-          std::string(importe) + ")");
+    for (const std::string& row : std::vector<std::string>{
+             "Cliente VALUES ('C1', NULL, 'CA1', 'GR1', 'RU1', 'SEG1', '', "
+             "'LI')",
+             "Producto VALUES ('P1', NULL, 'CT1', 'DP1', 'MR1', 'LN1', 'FM1', "
+             "'SF1', NULL, 'PZA', 0, 'LI')",
+             // Buy 3 P1 (any size and colour), get 2 G1 of size and colour
+             // given with blanks around them.
+             "Promocion_1x VALUES (NULL, '0002', 'CL', 'C1', '%', 'P1', 'PZA', "
+             "'%', '%', 3, 'G1', 'PZA', ' 10 ', ' RJ ', 2, 'Lleva 3 \"y\" "
+             "regala 2', " +
+                 kWeekdays,
+             "Promocion_Clasificador VALUES (1, 'PC03', 'LN', 'LN1', 'CL', "
+             "'C1', '%', 10, 2, 12.5, 'Cliente', " +
+                 kWeekdays,
+             // By quantity: PV02, 3 units of line LN1. By amount: PV10, 500.
+             pv("'PV02', 'Regalo por 3', '02', 3"),
+             "Promocion_Pv_Clasificador VALUES (NULL, 'PV02', '%', '%', '%', "
+             "'LN1', '%', '%', '%', 'LI')",
+             pv("'PV10', 'Compra de 500', '01', 500"),
+             "Promocion_Pv_Clasificador VALUES (NULL, 'PV10', '%', '%', '%', "
+             "'%', '%', '%', '%', 'LI')",
+             "Promocion_Pv_Venta (Ppv_ID, Ppv_Producto, Ppv_Importe) VALUES "
+             "('VENTA01', 'P1', 600), ('VENTA01', 'P1', 650)"})
+      exec("INSERT INTO " + row);
   }
 
-  void add_pv(const std::string& promotion, const std::string& linea) {
-    exec(
-        "INSERT INTO Promocion_Pv (Pp_Folio, Pp_Comentario, Pp_Tipo, "
-        "Pp_Tipo_Valor, Pp_Aplicar, Pp_Aplicar_Valor, Pp_Sucursal, "
-        "Pp_Fecha_Inicial, Pp_Fecha_Final, Pp_Hora_Inicial, Pp_Hora_Final, "
-        "Pp_Dias_Aplicacion) VALUES (" +
-        promotion + ", 'CL', 'C1', '%', " + kSchedule + ", '1234567')");
-    exec(
-        "INSERT INTO Promocion_Pv_Clasificador (Pp_Folio, Ppc_Categoria, "
-        "Ppc_Departamento, Ppc_Marca, Ppc_Linea, Ppc_Familia, "
-        "Ppc_SubFamilia, Ppc_Producto) VALUES (" +
-        promotion.substr(0, promotion.find(',')) + ", '%', '%', '%', " + linea +
-        ", '%', '%', '%')");
+  static std::string pv(const std::string& promotion) {
+    return "Promocion_Pv VALUES (" + promotion + ", 'CL', 'C1', '%', " +
+           kSchedule + ", '1234567', '2026-11-30 08:00:00', 'LI')";
   }
 
   // A lookup for customer C1 in branch S01 at kFecha, as JSON.
@@ -160,8 +143,8 @@ TEST_F(LookupCommands, AFailingLookupExitsWithOne) {
   EXPECT_EQ(r.err, "promociones: error 6: Overflow (--cantidad 300000)\n");
 
   exec("DROP TABLE Promocion_1x");
-  r = lookup(
-      "promocion", {"--producto", "P1", "--cantidad", "7", "--unidad", "PZA"});
+  r = lookup("promocion",
+             {"--producto", "P1", "--cantidad", "7", "--unidad", "PZA"});
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err,
@@ -178,23 +161,15 @@ TEST_F(LookupCommands, AFailingLookupExitsWithOne) {
 }
 
 // Without --bd or PROMOCIONESQEX_BD the user's configuration file names the
-// database; the tool's own version and argument errors speak Spanish.
-TEST_F(LookupCommands, ConfigurationFileVersionAndArgumentErrors) {
+// database.
+TEST_F(LookupCommands, TheConfigurationFileNamesTheDatabase) {
   write_file("sin-configuracion/promocionesQEX/promocionesQEX.conf",
              "bd = " + bd() + "\n");
-  ToolResult r = run({"clasificador", "--fecha", kFecha, "--json",
-                      "--sucursal", "S01", "--cliente", "C1", "--linea", "LN1"});
+  const ToolResult r =
+      run({"clasificador", "--fecha", kFecha, "--json", "--sucursal", "S01",
+           "--cliente", "C1", "--linea", "LN1"});
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, kClasificadorJson);
-
-  r = run({"--version"});
-  EXPECT_EQ(r.exit_code, 0);
-  EXPECT_EQ(r.out, "promociones 5.5 (Quentrix - Promociones)\n");
-  r = run({"vigentes", "--sucursal", "S01", "sobra"});
-  EXPECT_EQ(r.exit_code, 2);
-  EXPECT_EQ(r.err,
-            "promociones: argumentos no esperados: sobra\n(vea promociones "
-            "--help)\n");
 }
 
 // Each line of the trace is "[traza N µs] " and the text sent.
@@ -202,29 +177,19 @@ TEST_F(LookupCommands, TrazaWritesEachStatementToStderr) {
   const ToolResult r = lookup("clasificador", {"--linea", "LN1", "--traza"});
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, kClasificadorJson);
-  std::vector<std::string> statements;
-  for (std::size_t start = 0, end; start < r.err.size(); start = end + 1) {
-    end = std::min(r.err.find('\n', start), r.err.size());
-    const std::string line = r.err.substr(start, end - start);
-    const std::size_t mark = line.find(" µs] ");
-    ASSERT_EQ(line.rfind("[traza ", 0), 0u) << line;
-    ASSERT_NE(mark, std::string::npos) << line;
-    EXPECT_EQ(line.substr(7, mark - 7).find_first_not_of("0123456789"),
-              std::string::npos)
-        << line;
-    statements.push_back(line.substr(mark + std::string(" µs] ").size()));
-  }
-  ASSERT_EQ(statements.size(), 3u) << r.err;
-  EXPECT_EQ(statements[0],
-            "SELECT    Cc_Cve_Cadena_Comercial,    Sg_Cve_Segmento,    "
-            "Gc_Cve_Grupo_Comercial,    Rt_Cve_Ruta FROM Cliente WHERE "
-            "Cl_Cve_Cliente = 'C1'");
-  EXPECT_EQ(statements[1], "SET DATEFIRST 1");
-  EXPECT_EQ(statements[2].rfind("SELECT  * FROM    Promocion_Clasificador "
-                                "WHERE    Pc_Tipo_Clasificador = 'LN' AND ",
-                                0),
-            0u)
-      << statements[2];
+  // The microseconds made N; the statement texts are checked in full by the
+  // lookups' own tests.
+  const std::string err = std::regex_replace(
+      r.err, std::regex(R"(^\[traza [0-9]+ µs\] )", std::regex::multiline),
+      "[traza N µs] ");
+  EXPECT_TRUE(err.starts_with(
+      "[traza N µs] SELECT    Cc_Cve_Cadena_Comercial,    Sg_Cve_Segmento,    "
+      "Gc_Cve_Grupo_Comercial,    Rt_Cve_Ruta FROM Cliente WHERE "
+      "Cl_Cve_Cliente = 'C1'\n[traza N µs] SET DATEFIRST 1\n[traza N µs] "
+      "SELECT  * FROM    Promocion_Clasificador WHERE    "
+      "Pc_Tipo_Clasificador = 'LN' AND "))
+      << r.err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << r.err;
 }
 
 }  // namespace

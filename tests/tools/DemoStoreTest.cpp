@@ -1,0 +1,113 @@
+// On the demo store: demo creates its database once and walks a sale
+// through every lookup; over the ODBC backend the tool answers exactly as
+// over the embedded engine, and records a document whole or not at all.
+#include <string>
+#include <vector>
+
+#include "CliFixture.h"
+
+namespace promociones_cli::testing {
+namespace {
+
+class DemoStore : public CliTest {
+ protected:
+  void SetUp() override {
+    first_ = run({"demo", "--bd", bd()});
+    ASSERT_EQ(first_.exit_code, 0) << first_.err;
+  }
+  void skip_without_odbc() {
+    if (std::string(QEX_SQLITE_ODBC_DRIVER).empty())
+      GTEST_SKIP() << "the SQLite ODBC driver (libsqliteodbc) is not installed";
+  }
+  std::string odbc() const {
+    return std::string("odbc:Driver=") + QEX_SQLITE_ODBC_DRIVER +
+           ";Database=" + bd() + ";LoadExt=" + QEX_TSQL_EXT +
+           ";StatementTimeout=30";
+  }
+  ToolResult first_;
+};
+
+// Each text appears in `text`, in this order.
+void expect_in_order(const std::string& text,
+                     const std::vector<std::string>& parts) {
+  std::size_t at = 0;
+  for (const std::string& part : parts) {
+    at = text.find(part, at);
+    EXPECT_NE(at, std::string::npos) << part << " in order in " << text;
+  }
+}
+
+TEST_F(DemoStore, DemoCreatesItsDatabaseOnceAndShowsEveryOperation) {
+  EXPECT_TRUE(
+      first_.out.starts_with("Base de demostración creada en " + bd() + ":\n"))
+      << first_.out;
+  expect_in_order(
+      first_.out,
+      {"\n== Get_Promocion:", "\n== Get_Promocion_Clasificador:",
+       "\n== Get_Promocion_Vigentes:", "\n== Get_Promocion_Pv_Cantidad:",
+       "\n== Get_Promocion_Pv_Importe:",
+       "\n== Add_Promocion_Descuento_Global:"});
+  ToolResult r = run({"demo", "--bd", bd()});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_TRUE(r.out.starts_with("Base de demostración: " + bd() + "\n"));
+  // --json: one document, each lookup's answer under its name, nothing else.
+  r = run({"demo", "--bd", bd(), "--json"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_TRUE(r.out.starts_with("{\"base\":\"" + bd() +
+                                "\",\"creada\":false,\"promocion\":{"))
+      << r.out;
+  EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
+  expect_in_order(r.out, {"\"clasificador\":", "\"vigentes\":",
+                          "\"pv_cantidad\":", "\"pv_importe\":"});
+}
+
+TEST_F(DemoStore, EveryLookupAnswersOverOdbcAsOverTheEmbeddedEngine) {
+  skip_without_odbc();
+  const std::vector<std::string> moment = {
+      "--fecha", "2026-12-05 11:30:00", "--reloj", "2026-12-05 11:30:00",
+      "--json",  "--sucursal",          "S1"};
+  const std::vector<std::vector<std::string>> lookups = {
+      {"promocion", "--cliente", "CL0001", "--producto", "PR0001", "--talla",
+       "MD", "--color", "NG", "--cantidad", "7", "--unidad", "PZA"},
+      {"clasificador", "--cliente", "CL0001", "--linea", "LN01"},
+      {"vigentes"},
+      {"pv-cantidad", "--cliente", "CL0001", "--producto", "PR0001",
+       "--cantidad", "7"},
+      {"pv-importe", "--cliente", "CL0001", "--ppv-id", "VENTA0001"},
+  };
+  for (std::vector<std::string> args : lookups) {
+    SCOPED_TRACE(args[0]);
+    args.insert(args.end(), moment.begin(), moment.end());
+    std::vector<std::string> native = args, through_odbc = args;
+    native.insert(native.begin() + 1, {"--bd", bd()});
+    through_odbc.insert(through_odbc.begin() + 1, {"--bd", odbc()});
+    const ToolResult expected = run(native);
+    ASSERT_EQ(expected.exit_code, 0) << expected.err;
+    ASSERT_GT(expected.out.size(), 40u);  // a real answer, not an empty one
+    const ToolResult got = run(through_odbc);
+    EXPECT_EQ(got.exit_code, 0) << got.err;
+    EXPECT_EQ(got.out, expected.out);
+  }
+}
+
+TEST_F(DemoStore, OverOdbcADocumentIsRecordedWholeAndARefusedOneLeavesNothing) {
+  skip_without_odbc();
+  const std::string line =
+      "PRECIOS,CONTADO,S1,A1,P3,CL0001,V01,MXN,1,PR0001,MD,NG,0,2,PZA,2,PZA,"
+      "10.5,21,20,40,0.1,4,18,36,0.16,5.76,20.88,41.76\r\n";
+  const long long before = count("Promocion_Descuento_Global");
+  ToolResult r =
+      run({"descuento-global", "--bd", odbc(), "--archivo",
+           write_file("ok.csv", kDocumentHeader + line + line), "--json"});
+  EXPECT_EQ(r.exit_code, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("\"lineas\":[\"000001\",\"000002\"]"), std::string::npos)
+      << r.out;
+  const std::string bad = with(line, ",PZA,2,", ",XXX,2,");
+  r = run({"descuento-global", "--bd", odbc(), "--archivo",
+           write_file("bad.csv", kDocumentHeader + line + bad)});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(count("Promocion_Descuento_Global"), before + 2);
+}
+
+}  // namespace
+}  // namespace promociones_cli::testing
