@@ -1,6 +1,8 @@
-// The promotion code string: what Codifica_Promocion writes and refuses,
-// what Decodifica_Promocion reads and where it fails, under the user's
-// decimal separator.
+// The two text formats a host exchanges with the library. The promotion
+// code string: what Codifica_Promocion writes and refuses, what
+// Decodifica_Promocion reads and where it fails, under the user's decimal
+// separator. The Pv promotion list: the record a lookup appends, and which
+// pieces of a list the splitter keeps.
 #include <gtest/gtest.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -12,6 +14,7 @@
 #include "FakeCompanions.h"
 #include "Raised.h"
 #include "promocionesQEX/Promociones.h"
+#include "promocionesQEX/PvList.h"
 #include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX {
@@ -123,11 +126,11 @@ TEST_F(PromotionCode, UnderACommaDecimalLocaleNumbersTakeTheComma) {
   // An installed locale whose decimal separator is ',' (es_MX writes '.').
   std::string comma;
   for (const char* name : {"es_ES.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
-    locale_t loc = newlocale(LC_NUMERIC_MASK, name, static_cast<locale_t>(0));
-    if (!loc) continue;
-    if (std::string(nl_langinfo_l(RADIXCHAR, loc)) == ",") comma = name;
-    freelocale(loc);
-    if (!comma.empty()) break;
+    if (locale_t loc = newlocale(LC_NUMERIC_MASK, name, locale_t{})) {
+      if (comma.empty() && nl_langinfo_l(RADIXCHAR, loc) == std::string(","))
+        comma = name;
+      freelocale(loc);
+    }
   }
   if (comma.empty())
     GTEST_SKIP() << "no locale with ',' as decimal separator is installed; "
@@ -138,6 +141,51 @@ TEST_F(PromotionCode, UnderACommaDecimalLocaleNumbersTakeTheComma) {
   const std::string code = p_.Codifica_Promocion(lines);
   EXPECT_EQ(code, "A1\t00\t00\t1,5\tKG\r\nB7\tM\tRJ\t2\tPZA");
   EXPECT_EQ(p_.Decodifica_Promocion(code), lines);
+}
+
+const std::string kRecord123 =
+    "000123<@>2x1<@><@><@><@><@>0<@>0<@>0<@><@><@><@><@><@>{REFERENCIA}";
+
+TEST(PvList, LookupRecordIsFolioTextAndTheFixedTailOncePerTimeEarned) {
+  std::string list;
+  append_pv_lookup_record(list, "000123", "2x1", 0);
+  append_pv_lookup_record(list, "000123", "2x1", -1);
+  EXPECT_EQ(list, "");
+  append_pv_lookup_record(list, "000123", "2x1", 2);
+  EXPECT_EQ(list, kRecord123 + "{|}" + kRecord123);
+  PvRecord record = split_pv_list(kRecord123).at(0);
+  record[kPvPpdId] = "15";
+  record[kPvPrCveProducto] = "TV32";
+  record[kPvSrCveSerie] = "S1,S2";
+  record[kPvReferencia] = "V-9";
+  list.clear();
+  append_pv_record(list, record);
+  append_pv_record(list, record);
+  const std::string text =
+      "000123<@>2x1<@>15<@>TV32<@><@><@>0<@>0<@>0<@>S1,S2<@><@><@><@><@>V-9";
+  EXPECT_EQ(list, text + "{|}" + text);
+}
+
+// A record of `count` fields "f1", "f2", ...
+std::string numbered_record(int count) {
+  std::string text;
+  for (int i = 1; i <= count; ++i)
+    text += (i > 1 ? "<@>f" : "f") + std::to_string(i);
+  return text;
+}
+
+TEST(PvList, SplittingSkipsEmptyPiecesAndShortRecordsAndCutsLongOnes) {
+  const std::string a = numbered_record(15);
+  const std::vector<PvRecord> two = split_pv_list(a + "{|}" + kRecord123);
+  ASSERT_EQ(two.size(), 2u);
+  EXPECT_EQ(two[0][14], "f15");
+  EXPECT_EQ(two[1], (PvRecord{"000123", "2x1", "", "", "", "", "0", "0", "0",
+                              "", "", "", "", "", "{REFERENCIA}"}));
+  EXPECT_EQ(split_pv_list(a + "{|}{|}" + kRecord123), two);
+  EXPECT_EQ(split_pv_list("{|}" + a + "{|}" + kRecord123 + "{|}"), two);
+  EXPECT_EQ(split_pv_list("{|}{|}"), std::vector<PvRecord>{});
+  EXPECT_EQ(split_pv_list(numbered_record(14) + "{|}" + numbered_record(16)),
+            split_pv_list(a));
 }
 
 }  // namespace
