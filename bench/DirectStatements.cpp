@@ -13,45 +13,57 @@ namespace bench {
 using namespace promocionesQEX::sqlite;
 
 DirectStatements::DirectStatements(const std::string& path,
-                                   const std::vector<std::string>& tsql_texts,
-                                   Rows rows, Preparing preparing)
-    : rows_(rows) {
+                                   Preparing preparing)
+    : preparing_(preparing) {
   if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) !=
       SQLITE_OK)
     throw std::runtime_error("cannot open " + path);
   auto session = std::make_shared<TsqlSession>();
   register_tsql_functions(db_, session);
   register_tsql_collations(db_);
-  for (const auto& text : tsql_texts) {
-    RewrittenStatement r = rewrite_tsql(text);
-    if (r.datefirst) session->datefirst = *r.datefirst;
-    if (!r.sql.empty()) sql_.push_back(std::move(r.sql));
-  }
   session_ = session;
-  if (preparing == Preparing::Once) {
-    for (const auto& sql : sql_) {
-      sqlite3_stmt* stmt = nullptr;
-      if (sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()),
-                             SQLITE_PREPARE_PERSISTENT, &stmt,
-                             nullptr) != SQLITE_OK)
-        throw std::runtime_error(sqlite3_errmsg(db_));
-      prepared_.push_back(stmt);
-    }
-  }
+}
+
+DirectStatements::DirectStatements(const std::string& path,
+                                   const std::vector<std::string>& tsql_texts,
+                                   Rows rows, Preparing preparing)
+    : DirectStatements(path, preparing) {
+  std::vector<SentStatement> statements;
+  for (const auto& text : tsql_texts) statements.push_back({text, rows});
+  add(statements);
 }
 
 DirectStatements::~DirectStatements() {
-  for (sqlite3_stmt* stmt : prepared_) sqlite3_finalize(stmt);
+  for (auto& batch : batches_)
+    for (auto& t : batch) sqlite3_finalize(t.prepared);
   sqlite3_close_v2(db_);
 }
 
-long DirectStatements::run() {
+std::size_t DirectStatements::add(const std::vector<SentStatement>& statements) {
+  auto* session = static_cast<TsqlSession*>(session_.get());
+  std::vector<Translated> batch;
+  for (const auto& sent : statements) {
+    RewrittenStatement r = rewrite_tsql(sent.text);
+    if (r.datefirst) session->datefirst = *r.datefirst;
+    if (r.sql.empty()) continue;
+    sqlite3_stmt* stmt = nullptr;
+    if (preparing_ == Preparing::Once &&
+        sqlite3_prepare_v3(db_, r.sql.c_str(), static_cast<int>(r.sql.size()),
+                           SQLITE_PREPARE_PERSISTENT, &stmt,
+                           nullptr) != SQLITE_OK)
+      throw std::runtime_error(sqlite3_errmsg(db_));
+    batch.push_back({std::move(r.sql), sent.rows, stmt});
+  }
+  batches_.push_back(std::move(batch));
+  return batches_.size() - 1;
+}
+
+long DirectStatements::run(std::size_t batch) {
   long rows = 0;
-  for (std::size_t i = 0; i < sql_.size(); ++i) {
-    const std::string& sql = sql_[i];
-    sqlite3_stmt* stmt = prepared_.empty() ? nullptr : prepared_[i];
-    if (!stmt && sqlite3_prepare_v2(db_, sql.c_str(),
-                                    static_cast<int>(sql.size()), &stmt,
+  for (const Translated& t : batches_[batch]) {
+    sqlite3_stmt* stmt = t.prepared;
+    if (!stmt && sqlite3_prepare_v2(db_, t.sql.c_str(),
+                                    static_cast<int>(t.sql.size()), &stmt,
                                     nullptr) != SQLITE_OK)
       throw std::runtime_error(sqlite3_errmsg(db_));
     const int columns = sqlite3_column_count(stmt);
@@ -65,12 +77,12 @@ long DirectStatements::run() {
         else
           checksum_ += sqlite3_column_double(stmt, c);
       }
-      if (rows_ == Rows::First) break;
+      if (t.rows == Rows::First) break;
     }
-    if (prepared_.empty())
-      sqlite3_finalize(stmt);
-    else
+    if (t.prepared)
       sqlite3_reset(stmt);
+    else
+      sqlite3_finalize(stmt);
   }
   return rows;
 }

@@ -21,10 +21,18 @@ enum class Rows { First, All };
 // Each statement prepared on every run, or prepared once (the floor).
 enum class Preparing { EachRun, Once };
 
+// A text as the library sent it, and how much of its result it read.
+struct SentStatement {
+  std::string text;
+  Rows rows = Rows::All;
+};
+
 class DirectStatements {
  public:
   // Opens the database as the library does, with the dialect's functions and
-  // collations, and translates `tsql_texts` (as the library sent them).
+  // collations.
+  DirectStatements(const std::string& path, Preparing preparing);
+  // One batch of `tsql_texts`, each read as `rows` says.
   DirectStatements(const std::string& path,
                    const std::vector<std::string>& tsql_texts, Rows rows,
                    Preparing preparing = Preparing::EachRun);
@@ -32,15 +40,24 @@ class DirectStatements {
   DirectStatements(const DirectStatements&) = delete;
   DirectStatements& operator=(const DirectStatements&) = delete;
 
-  // Runs every statement once; returns the rows read.
-  long run();
+  // Translates a batch of statements (one lookup's, or one sale's) and
+  // returns its number for run().
+  std::size_t add(const std::vector<SentStatement>& statements);
+
+  // Runs every statement of a batch once; returns the rows read.
+  long run(std::size_t batch = 0);
 
  private:
+  struct Translated {
+    std::string sql;
+    Rows rows;
+    sqlite3_stmt* prepared;  // Preparing::Once
+  };
+
   sqlite3* db_ = nullptr;
   std::shared_ptr<void> session_;
-  std::vector<std::string> sql_;
-  std::vector<sqlite3_stmt*> prepared_;  // Preparing::Once
-  Rows rows_;
+  Preparing preparing_;
+  std::vector<std::vector<Translated>> batches_;
   double checksum_ = 0;  // what was read, so reading is not optimised away
 };
 

@@ -12,8 +12,6 @@
 
 #include "BenchDatabase.h"
 #include "DirectStatements.h"
-#include "frame/Publico.h"
-#include "promocionesQEX/Companions.h"
 #include "promocionesQEX/Promociones.h"
 
 namespace bench {
@@ -22,28 +20,6 @@ namespace {
 using namespace promocionesQEX;
 
 using Lookup = std::function<long(Promociones&, const BenchDatabase&)>;
-
-// The library on `db`: default companions with the clock at the showcase
-// moment (the Pv lookups take their time of day from it). With `capture`,
-// the session's connection also hands every statement text to it; the
-// measured runs go without, as a host in production does.
-void use_database(const BenchDatabase& db,
-                  std::vector<std::string>* capture = nullptr) {
-  discard_thread_module();  // the next object starts up on this database
-  setenv("PROMOCIONESQEX_BD", db.path.c_str(), 1);
-  CompanionFactories f;
-  if (capture)
-    f.sesion_datos = [capture] {
-      return with_statement_observer(make_default_sesion_datos(),
-                                     [capture](const std::string& text, auto) {
-                                       capture->push_back(text);
-                                     });
-    };
-  f.servicios = [moment = db.moment] {
-    return with_fixed_clock(make_default_servicios(), moment);
-  };
-  install_companions(std::move(f));
-}
 
 long get_promocion(Promociones& p, const BenchDatabase& db) {
   const auto& s = db.showcase;

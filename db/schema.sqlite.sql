@@ -274,10 +274,15 @@ CREATE TABLE Promocion_Pv (
 
 -- The lookups ask for Pp_Aplicar_Valor = key OR Pp_Aplicar_Valor = '%': two
 -- equalities on one column, which the engine turns into an IN list and
--- searches in this index twice.
+-- searches in this index twice. The search skips expired rows by the last
+-- day; the columns after it carry the rest of a row's schedule, so a row in
+-- force at another hour, weekday or branch is refused from the index alone,
+-- without reading the table.
 CREATE INDEX IX_Promocion_Pv_Busqueda
   ON Promocion_Pv (Pp_Tipo, Pp_Aplicar, Pp_Aplicar_Valor, Es_Cve_Estado,
-                   Pp_Fecha_Final);
+                   Pp_Fecha_Final, Pp_Fecha_Inicial, Pp_Tipo_Valor,
+                   Pp_Sucursal, Pp_Hora_Inicial, Pp_Hora_Final,
+                   Pp_Dias_Aplicacion);
 
 CREATE TABLE Promocion_Pv_Clasificador (
   Ppc_ID INTEGER PRIMARY KEY,

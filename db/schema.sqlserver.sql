@@ -264,10 +264,15 @@ CREATE TABLE Promocion_Pv (
 );
 
 -- The lookups ask for Pp_Aplicar_Valor = key OR Pp_Aplicar_Valor = '%': two
--- equalities on one column, two seeks in this index.
+-- equalities on one column, two seeks in this index. The seek skips expired
+-- rows by the last day; the columns after it carry the rest of a row's
+-- schedule, so a row in force at another hour, weekday or branch is refused
+-- from the index alone (the same columns as the embedded engine's index).
 CREATE INDEX IX_Promocion_Pv_Busqueda
   ON Promocion_Pv (Pp_Tipo, Pp_Aplicar, Pp_Aplicar_Valor, Es_Cve_Estado,
-                   Pp_Fecha_Final);
+                   Pp_Fecha_Final, Pp_Fecha_Inicial, Pp_Tipo_Valor,
+                   Pp_Sucursal, Pp_Hora_Inicial, Pp_Hora_Final,
+                   Pp_Dias_Aplicacion);
 
 CREATE TABLE Promocion_Pv_Clasificador (
   Ppc_ID int IDENTITY(1,1) NOT NULL PRIMARY KEY,

@@ -5,6 +5,7 @@
 #include "BatchInsert.h"
 #include "DemoWriters.h"
 #include "GeneratedPromotions.h"
+#include "GeneratedSales.h"
 #include "Showcase.h"
 #include "demo/DemoData.h"
 
@@ -52,14 +53,15 @@ DemoSummary create_demo_data(Connection& connection,
   summary.stock_rows = demo::write_stock(connection, world, options.seed);
   demo::write_companion_data(connection);
   demo::write_showcase_sale(connection, world);
+  demo::write_sales(connection, world, demo::generate_sales(world, options));
 
   demo::PromotionWriter promotions(connection);
   demo::FolioStart first;
   first.quantity = demo::write_showcase_quantity(promotions, world) + 1;
   first.classifier = demo::write_showcase_classifier(promotions, world) + 1;
   first.pv = demo::write_showcase_pv(promotions, world) + 1;
-  demo::write_generated_promotions(
-      promotions, world, options.promotions_per_table, options.seed, first);
+  demo::generate_promotions(world, options.promotions_per_table, options.seed,
+                            first, promotions);
   promotions.flush();
   transaction.commit();
 
@@ -70,6 +72,10 @@ DemoSummary create_demo_data(Connection& connection,
   summary.promotions = promotions.promotions();
   summary.showcase = demo::showcase_keys(world);
   return summary;
+}
+
+std::vector<DemoSale> demo_sales(const DemoOptions& options) {
+  return demo::generate_sales(demo::build_world(options), options);
 }
 
 }  // namespace promocionesQEX

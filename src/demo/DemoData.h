@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "promocionesQEX/Connection.h"
 #include "promocionesQEX/Database.h"
@@ -24,6 +25,13 @@ struct DemoOptions {
   // benchmarks also raise products and customers (the promotions spread over
   // them).
   int promotions_per_table = 60;
+  // Stored sales drawn across the customers and products, each of
+  // `lines_per_sale` lines (Promocion_Pv_Venta rows); about a third of the
+  // lines buy enough of a product whose quantity promotion is in force for
+  // the sale's customer, the rest buy whatever. The showcase sale comes on
+  // top.
+  int sales = 10;
+  int lines_per_sale = 20;
   // The moment the demo's schedules are built around: some promotions apply
   // then, others do not (another day, hour or branch, or deactivated).
   DateTime moment{2026, 12, 5, 11, 30, 0, 0};
@@ -68,6 +76,25 @@ struct DemoShowcase {
   std::string salesperson;
 };
 
+// A generated sale as a till would ask about it: who buys where, and each
+// line's product with the keys the lookups take.
+struct DemoSaleLine {
+  std::string product;
+  std::string size;
+  std::string colour;
+  std::string unit;
+  std::string line;  // the product's line
+  double quantity = 0;
+  double amount = 0;
+};
+
+struct DemoSale {
+  std::string id;  // Ppv_ID of its stored rows
+  std::string branch;
+  std::string customer;
+  std::vector<DemoSaleLine> lines;
+};
+
 struct DemoSummary {
   long branches = 0;
   long warehouses = 0;
@@ -89,5 +116,9 @@ DemoSummary create_demo_data(Connection& connection,
 // The showcase keys create_demo_data gives for these options, without
 // touching a database (for a demo database made earlier).
 DemoShowcase demo_showcase(const DemoOptions& options);
+
+// The generated sales create_demo_data stores for these options, without
+// touching a database.
+std::vector<DemoSale> demo_sales(const DemoOptions& options);
 
 }  // namespace promocionesQEX

@@ -204,6 +204,10 @@ void check_options(const DemoOptions& options) {
   if (options.promotions_per_table < 0) {
     refuse("el número de promociones no puede ser negativo");
   }
+  if (options.sales < 0 || options.lines_per_sale < 1 ||
+      options.lines_per_sale > 1000) {
+    refuse("ventas: un número no negativo de 1 a 1000 renglones");
+  }
   if (!options.moment.is_valid()) refuse("el momento de la demostración");
 }
 

@@ -74,12 +74,15 @@ std::string Generator::scope_value(int level) {
 Schedule Generator::schedule(bool past_only) {
   const DateTime& m = world_.moment;
   Schedule s;
+  // A chain keeps years of history: of every hundred rows, four are in
+  // force around the moment, one is still to come and the rest expired
+  // within the last five years.
   int era = past_only ? 50 : random_.below(100);
-  if (era < 30) {  // in force around the moment
+  if (era < 4) {  // in force around the moment
     s.first_day = add_days(m, -random_.between(0, 30));
     s.last_day = add_days(m, random_.between(1, 60));
-  } else if (era < 90) {  // expired, up to three years back
-    s.last_day = add_days(m, -random_.between(1, 1000));
+  } else if (era < 99) {  // expired
+    s.last_day = add_days(m, -random_.between(1, 5 * 365));
     s.first_day = add_days(s.last_day, -random_.between(7, 90));
   } else {  // to come
     s.first_day = add_days(m, random_.between(1, 60));
@@ -218,20 +221,19 @@ PvPromotion Generator::pv_promotion() {
 
 }  // namespace
 
-void write_generated_promotions(PromotionWriter& writer, const DemoWorld& world,
-                                int count, std::uint32_t seed,
-                                FolioStart first) {
+void generate_promotions(const DemoWorld& world, int count, std::uint32_t seed,
+                         FolioStart first, PromotionSink& sink) {
   Generator generator(world, seed);
   for (int n = 0; n < count; ++n) {
     QuantityPromotion quantity = generator.quantity_promotion();
     quantity.folio = promotion_folio(first.quantity + n);
-    writer.add(quantity);
+    sink.add(quantity);
     ClassifierPromotion classifier = generator.classifier_promotion();
     classifier.folio = promotion_folio(first.classifier + n);
-    writer.add(classifier);
+    sink.add(classifier);
     PvPromotion pv = generator.pv_promotion();
     pv.folio = promotion_folio(first.pv + n);
-    writer.add(pv);
+    sink.add(pv);
   }
 }
 

@@ -19,9 +19,9 @@ struct FolioStart {
 };
 
 // `count` rows in each of Promocion_1x, Promocion_Clasificador and
-// Promocion_Pv (with its classifier rows and details).
-void write_generated_promotions(PromotionWriter& writer, const DemoWorld& world,
-                                int count, std::uint32_t seed,
-                                FolioStart first);
+// Promocion_Pv (with its classifier rows and details), handed to `sink` in
+// the same order for the same arguments.
+void generate_promotions(const DemoWorld& world, int count, std::uint32_t seed,
+                         FolioStart first, PromotionSink& sink);
 
 }  // namespace promocionesQEX::demo

@@ -80,13 +80,24 @@ std::string detail_id(int number);
 // The folio of the n-th promotion of a table.
 std::string promotion_folio(long number);
 
-class PromotionWriter {
+// Where generated rows go: the database's writer, or a reader that keeps
+// only what it needs (the sales generator keeps the quantity promotions in
+// force).
+class PromotionSink {
+ public:
+  virtual ~PromotionSink() = default;
+  virtual void add(const QuantityPromotion& promotion) = 0;
+  virtual void add(const ClassifierPromotion& promotion) = 0;
+  virtual void add(const PvPromotion& promotion) = 0;
+};
+
+class PromotionWriter : public PromotionSink {
  public:
   explicit PromotionWriter(Connection& connection);
 
-  void add(const QuantityPromotion& promotion);
-  void add(const ClassifierPromotion& promotion);
-  void add(const PvPromotion& promotion);
+  void add(const QuantityPromotion& promotion) override;
+  void add(const ClassifierPromotion& promotion) override;
+  void add(const PvPromotion& promotion) override;
   void flush();
 
   // Rows of Promocion_1x, Promocion_Clasificador and Promocion_Pv.

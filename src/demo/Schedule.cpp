@@ -46,6 +46,18 @@ DateTime time_of_day(int hour, int minute, int second) {
   return DateTime{1899, 12, 30, hour, minute, second, 0};
 }
 
+bool applies_at(const Schedule& schedule, const DateTime& moment,
+                const std::string& branch) {
+  const DateTime day = add_days(moment, 0);
+  const DateTime clock = time_of_day(moment.hour, moment.minute, moment.second);
+  return schedule.status == "LI" && schedule.first_day <= day &&
+         day <= schedule.last_day && schedule.opens <= clock &&
+         clock <= schedule.closes &&
+         schedule.days.find(static_cast<char>('0' + moment.iso_weekday())) !=
+             std::string::npos &&
+         (schedule.branch == "%" || schedule.branch == branch);
+}
+
 Schedule in_force(const DateTime& moment) {
   Schedule schedule;
   schedule.first_day = add_days(moment, -4);

@@ -26,6 +26,11 @@ DateTime add_days(const DateTime& date, int days);
 // The time of day on 1899-12-30, the day time windows are stored on.
 DateTime time_of_day(int hour, int minute, int second);
 
+// Whether the row applies at `moment` in `branch`: live, valid that day, on
+// that weekday, inside its daily window, for that branch or every branch.
+bool applies_at(const Schedule& schedule, const DateTime& moment,
+                const std::string& branch);
+
 // In force at `moment` in every branch: valid from 4 days before to 26 days
 // after it, every day, from two hours before its hour to three hours after.
 Schedule in_force(const DateTime& moment);

@@ -87,17 +87,14 @@ std::string immutable_uri(const std::string& path) {
   return uri + "?immutable=1";
 }
 
-// The statement cache's size from the environment, else the default.
-std::size_t statement_cache_capacity_from_environment() {
-  const char* text = std::getenv(SqliteConnection::kStatementCacheVariable);
-  std::size_t capacity = SqliteConnection::kStatementCacheSize;
-  if (text && *text) {
-    const char* end = text + std::char_traits<char>::length(text);
-    std::size_t value = 0;
-    const auto [rest, error] = std::from_chars(text, end, value);
-    if (error == std::errc() && rest == end) capacity = value;
-  }
-  return capacity;
+// A size from the environment variable `name`, else `fallback`.
+std::size_t size_from_environment(const char* name, std::size_t fallback) {
+  const char* text = std::getenv(name);
+  if (!text || !*text) return fallback;
+  const char* end = text + std::char_traits<char>::length(text);
+  std::size_t value = 0;
+  const auto [rest, error] = std::from_chars(text, end, value);
+  return error == std::errc() && rest == end ? value : fallback;
 }
 
 // CREATE, DROP or ALTER: after one, the partial indexes may be others.
@@ -140,13 +137,21 @@ SqliteConnection::SqliteConnection(const std::string& path) {
 void SqliteConnection::configure(const std::string& path, bool new_store) {
   sqlite3* db = db_->get();
   cache_ = std::make_shared<StatementCache>(
-      db, statement_cache_capacity_from_environment());
+      db, size_from_environment(kStatementCacheVariable, kStatementCacheSize));
   // "name" is always a name, as in SQL Server: never a string in disguise.
   check(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr));
   check(db, sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr));
   check(db, register_tsql_collations(db));
   check(db, register_tsql_functions(db, session_));
   run_pragma(db, "PRAGMA foreign_keys = ON");
+  // SQLite's default page cache (2 MiB) is smaller than what one Pv lookup
+  // on a large store reads; the pages it drops come back from the operating
+  // system's cache at the cost of a copy each. Memory is taken only as pages
+  // are read, up to this bound.
+  const std::string cache_size =
+      "PRAGMA cache_size = -" +
+      std::to_string(size_from_environment(kPageCacheVariable, kPageCacheKiB));
+  run_pragma(db, cache_size.c_str());
   // The journal mode is a property of the file, chosen once by whoever
   // creates the store: WAL, so that several processes read and write it at
   // once. Opening an existing store never changes it: that write would fail

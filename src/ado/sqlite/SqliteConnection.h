@@ -39,6 +39,12 @@ class SqliteConnection : public Connection {
   }
   std::size_t cached_statements() const { return cache_->size(); }
 
+  // The page cache's bound in KiB, or the number in the environment
+  // variable named by kPageCacheVariable.
+  static constexpr std::size_t kPageCacheKiB = 64 * 1024;
+  static constexpr const char* kPageCacheVariable =
+      "PROMOCIONESQEX_CACHE_PAGINAS_KB";
+
   static constexpr int kBusyTimeoutMs = 10000;
   static constexpr std::size_t kStatementCacheSize = 64;
   static constexpr const char* kStatementCacheVariable =
