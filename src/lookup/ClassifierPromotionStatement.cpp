@@ -14,10 +14,17 @@ void append_head(std::string& sql) {
 }
 
 void append_order(std::string& sql) {
-  sql.append("ORDER BY ").append("   Pc_Folio DESC, Pc_Cantidad DESC");
+  sql.append("ORDER BY ").append(kClassifierPromotionOrder);
 }
 
 }  // namespace
+
+void append_line_classifier(std::string& sql, std::string_view linea) {
+  sql.append("   Pc_Tipo_Clasificador = 'LN' AND ");
+  sql.append("   Pc_Valor_Clasificador = '");
+  append_sql_value(sql, linea);
+  sql.append("' AND ");
+}
 
 std::string classifier_promotion_statement(const DateTime& fecha,
                                            std::string_view sucursal,
@@ -28,10 +35,7 @@ std::string classifier_promotion_statement(const DateTime& fecha,
   std::string sql;
   sql.reserve(896);
   append_head(sql);
-  sql.append("   Pc_Tipo_Clasificador = 'LN' AND ");
-  sql.append("   Pc_Valor_Clasificador = '");
-  append_sql_value(sql, linea);
-  sql.append("' AND ");
+  append_line_classifier(sql, linea);
   append_time_window(sql, kPrefix, fecha);
   append_weekday(sql, kPrefix, weekday_date);
   append_branch(sql, kPrefix, sucursal);

@@ -20,6 +20,13 @@ std::string classifier_promotion_statement(const DateTime& fecha,
                                            std::string_view weekday_date,
                                            std::string_view validity_date);
 
+// The product-line condition, as the line's statement appends it.
+void append_line_classifier(std::string& sql, std::string_view linea);
+
+// Best row first within a level: greatest folio, then greatest threshold.
+inline constexpr std::string_view kClassifierPromotionOrder =
+    "   Pc_Folio DESC, Pc_Cantidad DESC";
+
 // Every row of the classifier type in force on that date, at that time, in
 // that branch or all branches, whatever its scope and weekdays.
 std::string promotions_in_force_statement(const DateTime& fecha,

@@ -7,13 +7,14 @@
 #include "lookup/QuantityPromotionStatement.h"
 #include "lookup/StatementRunner.h"
 #include "lookup/TrimSpaces.h"
+#include "lookup/WinningRow.h"
 #include "promocionesQEX/Promociones.h"
 
 namespace promocionesQEX {
-namespace {
+namespace lookup {
 
-// The goods of the winning row for the quantity sold.
-void fill_from_row(const Recordset& row, double cantidad, tPromocion& goods) {
+void fill_quantity_goods(const Recordset& row, double cantidad,
+                         tPromocion& goods) {
   const short applications = lookup::truncated_quotient16(
       cantidad, row.field("Prm_Cantidad_Venta").as_number());
   goods.Pr_Cantidad =
@@ -30,7 +31,7 @@ void fill_from_row(const Recordset& row, double cantidad, tPromocion& goods) {
   goods.Prm_Comentario = row.field("Prm_Comentario").as_text();
 }
 
-}  // namespace
+}  // namespace lookup
 
 tPromocion Promociones::Get_Promocion(
     const DateTime& Fecha, const std::string& Sc_Cve_Sucursal,
@@ -58,7 +59,7 @@ tPromocion Promociones::Get_Promocion(
                                                     validity_date);
       });
   if (!winner) return goods;
-  fill_from_row(*winner, Cantidad, goods);
+  lookup::fill_quantity_goods(*winner, Cantidad, goods);
   winner->close();
   return goods;
 }

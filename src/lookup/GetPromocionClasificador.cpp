@@ -7,9 +7,23 @@
 #include "lookup/CustomerScope.h"
 #include "lookup/LevelSearch.h"
 #include "lookup/StatementRunner.h"
+#include "lookup/WinningRow.h"
 #include "promocionesQEX/Promociones.h"
 
 namespace promocionesQEX {
+namespace lookup {
+
+tCategoria read_category(const Recordset& row) {
+  tCategoria found;
+  found.Ct_Cantidad = row.field("Pc_Cantidad").as_number();
+  found.Ct_Cantidad_Promocion = row.field("Pc_Cantidad_Promocion").as_number();
+  found.Ct_Porcentaje_Promocion =
+      row.field("Pc_Porcentaje_promocion").as_number();
+  found.Ct_Folio = row.field("Pc_Folio").as_text();
+  return found;
+}
+
+}  // namespace lookup
 
 tCategoria Promociones::Get_Promocion_Clasificador(DateTime Fecha,
                                                    std::string Cl_Cve_Cliente,
@@ -30,14 +44,8 @@ tCategoria Promociones::Get_Promocion_Clasificador(DateTime Fecha,
         return lookup::classifier_promotion_statement(
             Fecha, Sc_Cve_Sucursal, Linea, level, weekday_date, validity_date);
       });
-  tCategoria found;
-  if (!winner) return found;
-  found.Ct_Cantidad = winner->field("Pc_Cantidad").as_number();
-  found.Ct_Cantidad_Promocion =
-      winner->field("Pc_Cantidad_Promocion").as_number();
-  found.Ct_Porcentaje_Promocion =
-      winner->field("Pc_Porcentaje_promocion").as_number();
-  found.Ct_Folio = winner->field("Pc_Folio").as_text();
+  if (!winner) return tCategoria{};
+  const tCategoria found = lookup::read_category(*winner);
   winner->close();
   return found;
 }

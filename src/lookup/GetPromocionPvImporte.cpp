@@ -18,9 +18,6 @@
 namespace promocionesQEX {
 namespace {
 
-constexpr char kGroupingParameter[] = "VEN_PROMOCION_IMPORTE_AGRUPADOR";
-constexpr char kAllLevels[] = "CT,DP,MR,LN,FM,SF,PR";
-
 struct Sale {
   const DateTime& fecha;
   const std::string& sucursal;
@@ -79,7 +76,9 @@ std::string find_promotions(const DateTime& fecha, const std::string& sucursal,
                             const std::string& ppv_id, std::string& mensaje) {
   Publico& state = publico();
   const std::string agrupador =
-      state.goSesionDatos->Get_Parametro(kGroupingParameter, 0, "T", kAllLevels)
+      state.goSesionDatos
+          ->Get_Parametro(lookup::kPvGroupingParameter, 0, "T",
+                          lookup::kPvAllGroupingLevels)
           .as_text();
   const std::optional<lookup::ScopeLevels> levels =
       lookup::read_customer_scope(cliente, lookup::kPvAmountScopeCodes);

@@ -36,4 +36,24 @@ std::string pv_amount_statement(const PvClassification& keys,
                                 const PvPromotionFilter& filter,
                                 const ScopeLevel& level);
 
+// The conditions both statements test, one fragment each in the order the
+// statements append them (so the lookups' explanation tests exactly the same
+// text). Each ends in " AND " but the status, which comes last.
+void append_pv_type(std::string& sql, std::string_view tipo);
+void append_pv_threshold(std::string& sql, double reached);
+// The six classification levels; the quantity statement adds the product.
+void append_pv_classification(std::string& sql, const PvClassification& keys);
+void append_pv_product(std::string& sql, std::string_view producto);
+// The clock's time of day as H:M:S.000, without leading zeros.
+void append_pv_time_window(std::string& sql, const DateTime& clock);
+void append_pv_weekday(std::string& sql, std::string_view date_literal);
+void append_pv_branch(std::string& sql, std::string_view sucursal);
+// The level's code, and its value or '%'.
+void append_pv_scope(std::string& sql, const ScopeLevel& level);
+void append_pv_validity(std::string& sql, std::string_view date_literal);
+void append_pv_in_force(std::string& sql);
+
+// Highest folio first.
+inline constexpr std::string_view kPvPromotionOrder = "   Pp_Folio DESC ";
+
 }  // namespace promocionesQEX::lookup

@@ -9,6 +9,10 @@
 
 namespace promocionesQEX::lookup {
 
+// The parameter naming the levels, and its value when not configured.
+inline constexpr char kPvGroupingParameter[] = "VEN_PROMOCION_IMPORTE_AGRUPADOR";
+inline constexpr char kPvAllGroupingLevels[] = "CT,DP,MR,LN,FM,SF,PR";
+
 struct PvGrouping {
   std::string select_list;
   std::string group_list;  // empty: one total for the whole sale

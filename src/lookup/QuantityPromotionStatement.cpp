@@ -11,6 +11,35 @@ constexpr std::string_view kPrefix = "Prm_";
 
 }  // namespace
 
+void append_sold_product(std::string& sql, std::string_view producto) {
+  sql.append("   Prm_Producto_Venta = '");
+  append_sql_value(sql, producto);
+  sql.append("' AND ");
+}
+
+void append_sold_unit(std::string& sql, std::string_view unidad) {
+  sql.append("   Prm_Unidad_Venta = '");
+  append_sql_value(sql, unidad);
+  sql.append("' AND ");
+}
+
+void append_sold_quantity(std::string& sql, double cantidad) {
+  sql.append("   Prm_Cantidad_Venta <= ");
+  sql.append(general_number(cantidad, '.')).append(" AND ");
+}
+
+void append_sold_size(std::string& sql, std::string_view talla) {
+  sql.append("   (Prm_Talla_Venta = '");
+  append_sql_value(sql, talla);
+  sql.append("' OR Prm_Talla_Venta = '%') AND ");
+}
+
+void append_sold_colour(std::string& sql, std::string_view color) {
+  sql.append("   (Prm_Color_Venta = '");
+  append_sql_value(sql, color);
+  sql.append("' OR Prm_Color_Venta = '%') AND ");
+}
+
 std::string quantity_promotion_statement(const QuantitySaleLine& line,
                                          const ScopeLevel& level,
                                          std::string_view weekday_date,
@@ -19,26 +48,18 @@ std::string quantity_promotion_statement(const QuantitySaleLine& line,
   sql.reserve(1024);
   sql.append("SELECT ").append(" * ").append("FROM ");
   sql.append("   Promocion_1x ").append("WHERE ");
-  sql.append("   Prm_Producto_Venta = '");
-  append_sql_value(sql, line.producto);
-  sql.append("' AND ").append("   Prm_Unidad_Venta = '");
-  append_sql_value(sql, line.unidad);
-  sql.append("' AND ").append("   Prm_Cantidad_Venta <= ");
-  sql.append(general_number(line.cantidad, '.')).append(" AND ");
+  append_sold_product(sql, line.producto);
+  append_sold_unit(sql, line.unidad);
+  append_sold_quantity(sql, line.cantidad);
   append_time_window(sql, kPrefix, line.fecha);
   append_weekday(sql, kPrefix, weekday_date);
-  sql.append("   (Prm_Talla_Venta = '");
-  append_sql_value(sql, line.talla);
-  sql.append("' OR Prm_Talla_Venta = '%') AND ");
-  sql.append("   (Prm_Color_Venta = '");
-  append_sql_value(sql, line.color);
-  sql.append("' OR Prm_Color_Venta = '%') AND ");
+  append_sold_size(sql, line.talla);
+  append_sold_colour(sql, line.color);
   append_branch(sql, kPrefix, line.sucursal);
   append_scope(sql, kPrefix, level.code, level.value);
   append_validity(sql, kPrefix, validity_date);
   append_in_force(sql);
-  sql.append("ORDER BY ")
-      .append("   Prm_Folio DESC, Prm_Cantidad_Promocion DESC");
+  sql.append("ORDER BY ").append(kQuantityPromotionOrder);
   return sql;
 }
 

@@ -28,4 +28,17 @@ std::string quantity_promotion_statement(const QuantitySaleLine& line,
                                          std::string_view weekday_date,
                                          std::string_view validity_date);
 
+// The statement's own conditions, one fragment each as the statement
+// appends it (so the lookup's explanation tests exactly the same text).
+void append_sold_product(std::string& sql, std::string_view producto);
+void append_sold_unit(std::string& sql, std::string_view unidad);
+void append_sold_quantity(std::string& sql, double cantidad);
+void append_sold_size(std::string& sql, std::string_view talla);
+void append_sold_colour(std::string& sql, std::string_view color);
+
+// Best row first within a level: greatest folio, then greatest quantity
+// given.
+inline constexpr std::string_view kQuantityPromotionOrder =
+    "   Prm_Folio DESC, Prm_Cantidad_Promocion DESC";
+
 }  // namespace promocionesQEX::lookup

@@ -30,6 +30,49 @@ void add_fecha(CLI::App* cmd, LookupOptions& o) {
                   "(por omisión, ahora)");
 }
 
+// Each lookup's options, shared by the lookup and its explanation.
+void add_promocion_options(CLI::App* cmd, CommonOptions& c, LookupOptions& o) {
+  add_common(cmd, c);
+  add_fecha(cmd, o);
+  cmd->add_option("--sucursal", o.sucursal, "Sucursal");
+  cmd->add_option("--cliente", o.cliente, "Cliente");
+  cmd->add_option("--producto", o.producto, "Producto vendido");
+  cmd->add_option("--talla", o.talla, "Talla (por omisión 00)");
+  cmd->add_option("--color", o.color, "Color (por omisión 00)");
+  cmd->add_option("--cantidad", o.cantidad, "Cantidad vendida");
+  cmd->add_option("--unidad", o.unidad, "Unidad de la cantidad");
+}
+
+void add_clasificador_options(CLI::App* cmd, CommonOptions& c,
+                              LookupOptions& o) {
+  add_common(cmd, c);
+  add_fecha(cmd, o);
+  cmd->add_option("--sucursal", o.sucursal, "Sucursal");
+  cmd->add_option("--cliente", o.cliente, "Cliente");
+  cmd->add_option("--linea", o.linea, "Línea de productos");
+  cmd->add_option("--cantidad", o.cantidad, "Cantidad");
+}
+
+void add_pv_cantidad_options(CLI::App* cmd, CommonOptions& c,
+                             LookupOptions& o) {
+  add_common(cmd, c);
+  add_fecha(cmd, o);
+  cmd->add_option("--sucursal", o.sucursal, "Sucursal");
+  cmd->add_option("--cliente", o.cliente, "Cliente");
+  cmd->add_option("--producto", o.producto, "Producto vendido");
+  cmd->add_option("--cantidad", o.cantidad, "Cantidad vendida");
+}
+
+void add_pv_importe_options(CLI::App* cmd, CommonOptions& c,
+                            LookupOptions& o) {
+  add_common(cmd, c);
+  add_fecha(cmd, o);
+  cmd->add_option("--sucursal", o.sucursal, "Sucursal");
+  cmd->add_option("--cliente", o.cliente, "Cliente");
+  cmd->add_option("--ppv-id", o.ppv_id,
+                  "Identificador de la venta en Promocion_Pv_Venta");
+}
+
 // The first argument names the subcommand; CLI11 would only say an argument
 // was not expected, so an unknown one is named here.
 void check_subcommand(const CLI::App& app, int argc, char** argv) {
@@ -41,7 +84,8 @@ void check_subcommand(const CLI::App& app, int argc, char** argv) {
 }
 
 // Without --fecha or --reloj the moment is now; given empty, it is a mistake
-// (an unset shell variable), not a request for now.
+// (an unset shell variable), not a request for now. Subcommands of a
+// subcommand (explicar's) are checked too.
 void check_given_dates(const CLI::App& app) {
   for (const CLI::App* cmd : app.get_subcommands()) {
     for (const char* name : {"--fecha", "--reloj"}) {
@@ -50,6 +94,7 @@ void check_given_dates(const CLI::App& app) {
       for (const std::string& value : option->results())
         if (value.empty()) parse_fecha(value, name);
     }
+    check_given_dates(*cmd);
   }
 }
 
@@ -84,6 +129,7 @@ void group_in_spanish(CLI::App& app) {
   for (CLI::App* cmd : app.get_subcommands({})) {
     cmd->group("Subcomandos");
     for (CLI::Option* option : cmd->get_options()) option->group("Opciones");
+    group_in_spanish(*cmd);
   }
 }
 
@@ -134,24 +180,10 @@ int main(int argc, char** argv) {
 
   auto* promocion = app.add_subcommand(
       "promocion", "Promoción por cantidad de un renglón de venta");
-  add_common(promocion, common);
-  add_fecha(promocion, o);
-  promocion->add_option("--sucursal", o.sucursal, "Sucursal");
-  promocion->add_option("--cliente", o.cliente, "Cliente");
-  promocion->add_option("--producto", o.producto, "Producto vendido");
-  promocion->add_option("--talla", o.talla, "Talla (por omisión 00)");
-  promocion->add_option("--color", o.color, "Color (por omisión 00)");
-  promocion->add_option("--cantidad", o.cantidad, "Cantidad vendida");
-  promocion->add_option("--unidad", o.unidad, "Unidad de la cantidad");
-
+  add_promocion_options(promocion, common, o);
   auto* clasificador = app.add_subcommand(
       "clasificador", "Promoción de clasificador de una línea de productos");
-  add_common(clasificador, common);
-  add_fecha(clasificador, o);
-  clasificador->add_option("--sucursal", o.sucursal, "Sucursal");
-  clasificador->add_option("--cliente", o.cliente, "Cliente");
-  clasificador->add_option("--linea", o.linea, "Línea de productos");
-  clasificador->add_option("--cantidad", o.cantidad, "Cantidad");
+  add_clasificador_options(clasificador, common, o);
 
   auto* vigentes = app.add_subcommand(
       "vigentes", "Promociones de clasificador vigentes en una sucursal");
@@ -164,23 +196,35 @@ int main(int argc, char** argv) {
 
   auto* pv_cantidad = app.add_subcommand(
       "pv-cantidad", "Promociones Pv que gana un renglón por cantidad");
-  add_common(pv_cantidad, common);
-  add_fecha(pv_cantidad, o);
-  pv_cantidad->add_option("--sucursal", o.sucursal, "Sucursal");
-  pv_cantidad->add_option("--cliente", o.cliente, "Cliente");
-  pv_cantidad->add_option("--producto", o.producto, "Producto vendido");
-  pv_cantidad->add_option("--cantidad", o.cantidad, "Cantidad vendida");
+  add_pv_cantidad_options(pv_cantidad, common, o);
   pv_cantidad->add_option("--leyenda", o.leyenda,
                           "Texto al que se agregan las leyendas");
-
   auto* pv_importe = app.add_subcommand(
       "pv-importe", "Promociones Pv que gana una venta por importe");
-  add_common(pv_importe, common);
-  add_fecha(pv_importe, o);
-  pv_importe->add_option("--sucursal", o.sucursal, "Sucursal");
-  pv_importe->add_option("--cliente", o.cliente, "Cliente");
-  pv_importe->add_option("--ppv-id", o.ppv_id,
-                         "Identificador de la venta en Promocion_Pv_Venta");
+  add_pv_importe_options(pv_importe, common, o);
+
+  // explicar <consulta>: the same options as the lookup it explains.
+  auto* explicar = app.add_subcommand(
+      "explicar",
+      "Por qué aplica o no cada promoción candidata de una consulta");
+  explicar->require_subcommand(1);
+  const std::pair<CLI::App*, Explained> explained[] = {
+      {explicar->add_subcommand("promocion",
+                                "Explica la promoción por cantidad"),
+       Explained::Promocion},
+      {explicar->add_subcommand("clasificador",
+                                "Explica la promoción de clasificador"),
+       Explained::Clasificador},
+      {explicar->add_subcommand("pv-cantidad",
+                                "Explica las promociones Pv por cantidad"),
+       Explained::PvCantidad},
+      {explicar->add_subcommand("pv-importe",
+                                "Explica las promociones Pv por importe"),
+       Explained::PvImporte}};
+  add_promocion_options(explained[0].first, common, o);
+  add_clasificador_options(explained[1].first, common, o);
+  add_pv_cantidad_options(explained[2].first, common, o);
+  add_pv_importe_options(explained[3].first, common, o);
 
   auto* descuento = app.add_subcommand(
       "descuento-global", "Registra un documento de descuento global");
@@ -219,6 +263,8 @@ int main(int argc, char** argv) {
     if (*vigentes) return run_vigentes(common, o, std::cout);
     if (*pv_cantidad) return run_pv_cantidad(common, o, std::cout);
     if (*pv_importe) return run_pv_importe(common, o, std::cout);
+    for (const auto& [cmd, what] : explained)
+      if (*cmd) return run_explicar(what, common, o, std::cout);
     if (*descuento) {
       check_csv_file(csv);
       return run_descuento_global(common, csv, std::cout);

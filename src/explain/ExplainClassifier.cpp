@@ -1,0 +1,90 @@
+// Explica_Promocion_Clasificador: every Promocion_Clasificador row of the
+// product line, judged as Get_Promocion_Clasificador's statement judges it,
+// and the record that lookup returns.
+#include "explain/CandidateQuery.h"
+#include "explain/Customer.h"
+#include "explain/LevelWinner.h"
+#include "explain/ScheduleSpecs.h"
+#include "explain/Verdicts.h"
+#include "frame/Publico.h"
+#include "lookup/ClassifierPromotionStatement.h"
+#include "lookup/StatementRunner.h"
+#include "lookup/WinningRow.h"
+#include "promocionesQEX/Explicacion.h"
+
+namespace promocionesQEX {
+namespace {
+
+using namespace explain;
+
+constexpr std::string_view kPrefix = "Pc_";
+
+void answer(const StoredRows& rows, const LevelWinner& w,
+            Candidate& winner, tExplicacion& e) {
+  e.Ganadores.push_back(
+      {0, w.candidate, winner.shown.Folio, winner.shown.Nivel, 0, w.razon});
+  try {
+    e.Categoria = lookup::read_category(rows.recordset(winner.row));
+    e.Resumen = "Gana el folio " + winner.shown.Folio + ".";
+  } catch (const RuntimeError& failure) {
+    winner.shown.Nota = failure.description();
+    e.Categoria = tCategoria{};
+    e.Error_Numero = failure.number();
+    e.Error = failure.description();
+    e.Resumen = "Gana el folio " + winner.shown.Folio +
+                ", pero la consulta falla al leerlo: " + failure.description();
+  }
+}
+
+}  // namespace
+
+tExplicacion Explicacion::Explica_Promocion_Clasificador(
+    const DateTime& Fecha, const std::string& Cl_Cve_Cliente,
+    const std::string& Sc_Cve_Sucursal, const std::string& Linea) {
+  tExplicacion e;
+  e.Consulta = "Get_Promocion_Clasificador";
+  const Customer customer =
+      read_customer(Cl_Cve_Cliente, lookup::kPromotionScopeCodes);
+  clsServicios& servicios = *publico().goServicios;
+  lookup::set_monday_first();
+  const std::string weekday_date = servicios.Fecha_SQL(Fecha);
+  const std::string validity_date = servicios.Fecha_SQL(Fecha);
+
+  CandidateQuery q;
+  q.before = {time_window_spec(kPrefix, Fecha),
+              weekday_spec(kPrefix, Fecha, weekday_date),
+              branch_spec(kPrefix, Sc_Cve_Sucursal)};
+  q.scope = scope_spec(kPrefix, customer, lookup::kPromotionScopeCodes);
+  q.after = {validity_spec(kPrefix, Fecha, validity_date), in_force_spec()};
+  q.folio_field = "Pc_Folio";
+  q.comment_field = "Pc_Comentario";
+  const StoredRows rows = read_all(q.statement(
+      "SELECT *", "FROM Promocion_Clasificador WHERE " +
+                      as_condition(fragment([&](std::string& s) {
+                        lookup::append_line_classifier(s, Linea);
+                      })),
+      lookup::kClassifierPromotionOrder));
+  std::vector<Candidate> candidates = q.read(rows);
+
+  e.Situacion = customer.unavailable;
+  e.Niveles = customer.shown;
+  if (customer.failure) {
+    e.Error_Numero = customer.failure->number();
+    e.Error = customer.failure->description();
+    e.Resumen = "La consulta falla al leer el cliente: " + e.Error;
+  } else if (!customer.levels) {
+    e.Resumen = "Sin promoción: " + customer.unavailable + ".";
+  } else if (const auto w = first_level_winner(
+                 candidates, rows, lookup::kPromotionScopeCodes,
+                 "Pc_Cantidad")) {
+    answer(rows, *w, candidates[w->candidate], e);
+  } else {
+    e.Resumen = "Sin promoción: ningún renglón cumple todas las condiciones.";
+  }
+  tGrupoExplicado& group = e.Grupos.emplace_back();
+  group.Clave = Linea;
+  for (Candidate& c : candidates) group.Candidatos.push_back(std::move(c.shown));
+  return e;
+}
+
+}  // namespace promocionesQEX

@@ -1,0 +1,140 @@
+// Explica_Promocion: every Promocion_1x row of the product sold, judged
+// condition by condition as Get_Promocion's statement judges it, and the
+// goods Get_Promocion gives.
+#include "explain/CandidateQuery.h"
+#include "explain/Customer.h"
+#include "explain/LevelWinner.h"
+#include "explain/ScheduleSpecs.h"
+#include "explain/Verdicts.h"
+#include "frame/Publico.h"
+#include "lookup/Counts16.h"
+#include "lookup/QuantityPromotionStatement.h"
+#include "lookup/StatementRunner.h"
+#include "lookup/WinningRow.h"
+#include "promocionesQEX/Explicacion.h"
+#include "promocionesQEX/Variant.h"
+
+namespace promocionesQEX {
+namespace {
+
+using namespace explain;
+
+constexpr std::string_view kPrefix = "Prm_";
+
+CandidateQuery quantity_query(const lookup::QuantitySaleLine& line,
+                              const Customer& customer,
+                              std::string_view weekday_date,
+                              std::string_view validity_date) {
+  using namespace lookup;
+  auto spec = [](std::string_view name, std::string fragment_text,
+                 std::string column, std::string venta) {
+    return ConditionSpec{name, as_condition(fragment_text), {std::move(column)},
+                         Shown::Value, std::move(venta)};
+  };
+  CandidateQuery q;
+  q.before = {
+      spec("unidad",
+           fragment([&](std::string& s) { append_sold_unit(s, line.unidad); }),
+           "Prm_Unidad_Venta", std::string(line.unidad)),
+      spec("cantidad", fragment([&](std::string& s) {
+             append_sold_quantity(s, line.cantidad);
+           }),
+           "Prm_Cantidad_Venta", general_number(line.cantidad)),
+      time_window_spec(kPrefix, line.fecha),
+      weekday_spec(kPrefix, line.fecha, weekday_date),
+      spec("talla",
+           fragment([&](std::string& s) { append_sold_size(s, line.talla); }),
+           "Prm_Talla_Venta", std::string(line.talla)),
+      spec("color",
+           fragment([&](std::string& s) { append_sold_colour(s, line.color); }),
+           "Prm_Color_Venta", std::string(line.color)),
+      branch_spec(kPrefix, line.sucursal),
+  };
+  q.scope = scope_spec(kPrefix, customer, kPromotionScopeCodes);
+  q.after = {validity_spec(kPrefix, line.fecha, validity_date),
+             in_force_spec()};
+  q.folio_field = "Prm_Folio";
+  q.comment_field = "Prm_Comentario";
+  return q;
+}
+
+// The goods as Get_Promocion reads them from its winning row.
+void answer(const StoredRows& rows, const LevelWinner& w, Candidate& winner,
+            double cantidad, tExplicacion& e) {
+  tGanador g{0, w.candidate, winner.shown.Folio, winner.shown.Nivel, 0,
+             w.razon};
+  try {
+    lookup::fill_quantity_goods(rows.recordset(winner.row), cantidad,
+                                e.Promocion);
+    g.Veces = lookup::truncated_quotient16(
+        cantidad, rows.at(winner.row, "Prm_Cantidad_Venta").as_number());
+    winner.shown.Veces = g.Veces;
+    e.Resumen = "Gana el folio " + g.Folio + ": " + std::to_string(g.Veces) +
+                " aplicación(es), regala " +
+                general_number(e.Promocion.Pr_Cantidad) + " " +
+                e.Promocion.Pr_Unidad + " de " + e.Promocion.Pr_Cve_Producto +
+                ".";
+  } catch (const RuntimeError& failure) {
+    winner.shown.Nota = failure.description();
+    e.Promocion = tPromocion{};
+    e.Error_Numero = failure.number();
+    e.Error = failure.description();
+    e.Resumen = "Gana el folio " + g.Folio +
+                ", pero la consulta falla al leerlo: " + failure.description();
+  }
+  e.Ganadores.push_back(std::move(g));
+}
+
+}  // namespace
+
+tExplicacion Explicacion::Explica_Promocion(
+    const DateTime& Fecha, const std::string& Sc_Cve_Sucursal,
+    const std::string& Cl_Cve_Cliente, const std::string& Pr_Cve_Producto,
+    const std::string& Tl_Cve_Talla, const std::string& Cl_Cve_Color,
+    double Cantidad, const std::string& Un_Cve_Unidad) {
+  tExplicacion e;
+  e.Consulta = "Get_Promocion";
+  const Customer customer =
+      read_customer(Cl_Cve_Cliente, lookup::kPromotionScopeCodes);
+  clsServicios& servicios = *publico().goServicios;
+  lookup::set_monday_first();
+  const std::string weekday_date = servicios.Fecha_SQL(Fecha);
+  const std::string validity_date = servicios.Fecha_SQL(Fecha);
+  const lookup::QuantitySaleLine line{
+      Fecha,        Sc_Cve_Sucursal, Pr_Cve_Producto, Tl_Cve_Talla,
+      Cl_Cve_Color, Cantidad,        Un_Cve_Unidad};
+  const CandidateQuery q =
+      quantity_query(line, customer, weekday_date, validity_date);
+  const StoredRows rows = read_all(q.statement(
+      "SELECT *", "FROM Promocion_1x WHERE " +
+                      as_condition(fragment([&](std::string& s) {
+                        lookup::append_sold_product(s, Pr_Cve_Producto);
+                      })),
+      lookup::kQuantityPromotionOrder));
+  std::vector<Candidate> candidates = q.read(rows);
+
+  e.Situacion = customer.unavailable;
+  e.Niveles = customer.shown;
+  if (customer.failure) {
+    e.Error_Numero = customer.failure->number();
+    e.Error = customer.failure->description();
+    e.Resumen = "La consulta falla al leer el cliente: " + e.Error;
+  } else if (!customer.levels) {
+    e.Resumen = "Sin promoción: " + customer.unavailable + ".";
+  } else {
+    e.Promocion = tPromocion{"", "00", "00", 0, "", "", "", "", ""};
+    const auto w = first_level_winner(candidates, rows,
+                                      lookup::kPromotionScopeCodes,
+                                      "Prm_Cantidad_Promocion");
+    if (w)
+      answer(rows, *w, candidates[w->candidate], Cantidad, e);
+    else
+      e.Resumen = "Sin promoción: ningún renglón cumple todas las condiciones.";
+  }
+  tGrupoExplicado& group = e.Grupos.emplace_back();
+  group.Clave = Pr_Cve_Producto;
+  for (Candidate& c : candidates) group.Candidatos.push_back(std::move(c.shown));
+  return e;
+}
+
+}  // namespace promocionesQEX

@@ -1,0 +1,156 @@
+#include "explain/ScheduleSpecs.h"
+
+#include <array>
+
+#include "explain/Verdicts.h"
+#include "lookup/PvPromotionStatement.h"
+#include "lookup/ScheduleFilter.h"
+#include "promocionesQEX/Variant.h"
+
+namespace promocionesQEX::explain {
+namespace {
+
+std::string column(std::string_view prefix, std::string_view name) {
+  return std::string(prefix) + std::string(name);
+}
+
+}  // namespace
+
+std::string weekday_text(const DateTime& fecha) {
+  static constexpr std::array<const char*, 7> kNames = {
+      "lunes", "martes", "miércoles", "jueves", "viernes", "sábado", "domingo"};
+  const int day = fecha.iso_weekday();
+  return std::to_string(day) + " (" + kNames[day - 1] + ")";
+}
+
+ConditionSpec time_window_spec(std::string_view prefix, const DateTime& fecha) {
+  return {"horario",
+          as_condition(fragment([&](std::string& s) {
+            lookup::append_time_window(s, prefix, fecha);
+          })),
+          {column(prefix, "Hora_Inicial"), column(prefix, "Hora_Final")},
+          Shown::TimeRange,
+          fecha.time_text()};
+}
+
+ConditionSpec weekday_spec(std::string_view prefix, const DateTime& fecha,
+                           std::string_view weekday_date) {
+  return {"dia",
+          as_condition(fragment([&](std::string& s) {
+            lookup::append_weekday(s, prefix, weekday_date);
+          })),
+          {column(prefix, "Dias_Aplicacion")},
+          Shown::Value,
+          weekday_text(fecha)};
+}
+
+ConditionSpec branch_spec(std::string_view prefix, std::string_view sucursal) {
+  return {"sucursal",
+          as_condition(fragment([&](std::string& s) {
+            lookup::append_branch(s, prefix, sucursal);
+          })),
+          {column(prefix, "Sucursal")},
+          Shown::Value,
+          std::string(sucursal)};
+}
+
+ScopeSpec scope_spec(std::string_view prefix, const Customer& customer,
+                     const lookup::ScopeCodes& codes) {
+  ScopeSpec scope;
+  scope.type_column = scope.type_field = column(prefix, "Tipo");
+  scope.value_field = column(prefix, "Valor_Busqueda");
+  scope.codes = &codes;
+  scope.levels = customer.levels;
+  scope.unavailable = customer.unavailable;
+  const std::string p(prefix);
+  scope.fragment = [p](const lookup::ScopeLevel& level) {
+    return fragment([&](std::string& s) {
+      lookup::append_scope(s, p, level.code, level.value);
+    });
+  };
+  return scope;
+}
+
+ConditionSpec validity_spec(std::string_view prefix, const DateTime& fecha,
+                            std::string_view validity_date) {
+  return {"vigencia",
+          as_condition(fragment([&](std::string& s) {
+            lookup::append_validity(s, prefix, validity_date);
+          })),
+          {column(prefix, "Fecha_Inicial"), column(prefix, "Fecha_Final")},
+          Shown::DateRange,
+          fecha.date_text()};
+}
+
+ConditionSpec in_force_spec() {
+  return {"estado",
+          as_condition(fragment(lookup::append_in_force)),
+          {"Es_Cve_Estado"},
+          Shown::Value,
+          "LI"};
+}
+
+void add_pv_specs(CandidateQuery& query, const PvSpecInput& in,
+                  const Customer& customer, const lookup::ScopeCodes& codes) {
+  using namespace lookup;
+  query.before = {
+      {in.name,
+       as_condition(fragment([&](std::string& s) {
+         append_pv_threshold(s, in.reached);
+       })),
+       {"Pp_Tipo_Valor"},
+       Shown::Value,
+       general_number(in.reached)},
+      {"horario",
+       as_condition(fragment([&](std::string& s) {
+         append_pv_time_window(s, in.clock);
+       })),
+       {"Pp_Hora_Inicial", "Pp_Hora_Final"},
+       Shown::TimeRange,
+       in.clock.time_text() + " (reloj)"},
+      {"dia",
+       as_condition(fragment([&](std::string& s) {
+         append_pv_weekday(s, in.weekday_date);
+       })),
+       {"Pp_Dias_Aplicacion"},
+       Shown::Value,
+       weekday_text(in.fecha)},
+      {"sucursal",
+       as_condition(fragment([&](std::string& s) {
+         append_pv_branch(s, in.sucursal);
+       })),
+       {"Pp_Sucursal"},
+       Shown::Value,
+       std::string(in.sucursal)},
+  };
+  ScopeSpec& scope = query.scope;
+  scope.type_column = "Pp.Pp_Aplicar";
+  scope.type_field = "Pp_Aplicar";
+  scope.value_field = "Pp_Aplicar_Valor";
+  scope.codes = &codes;
+  scope.levels = customer.levels;
+  scope.unavailable = customer.unavailable;
+  scope.fragment = [](const ScopeLevel& level) {
+    return fragment([&](std::string& s) { append_pv_scope(s, level); });
+  };
+  scope.value_suffix = " o %";
+  query.after = {
+      {"vigencia",
+       as_condition(fragment([&](std::string& s) {
+         append_pv_validity(s, in.validity_date);
+       })),
+       {"Pp_Fecha_Inicial", "Pp_Fecha_Final"},
+       Shown::DateRange,
+       in.fecha.date_text()},
+      {"estado",
+       as_condition(fragment(append_pv_in_force)),
+       {"Es_Cve_Estado"},
+       Shown::Value,
+       "LI"},
+  };
+  query.folio_field = "Pp_Folio";
+  query.comment_field = "Pp_Comentario";
+}
+
+}  // namespace promocionesQEX::explain
+

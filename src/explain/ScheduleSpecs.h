@@ -1,0 +1,44 @@
+// The conditions the quantity and classifier lookups share (daily window,
+// weekday, branch, scope, validity dates, status), each with the lookup's
+// own fragment for a table's column prefix ("Prm_" or "Pc_"), and the Pv
+// lookups' counterparts over Promocion_Pv.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "explain/CandidateQuery.h"
+#include "explain/Customer.h"
+#include "promocionesQEX/DateTime.h"
+
+namespace promocionesQEX::explain {
+
+// "6 (sábado)": the weekday under the lookups' week start (Monday = 1).
+std::string weekday_text(const DateTime& fecha);
+
+// The sale's time of day, from the sale's moment.
+ConditionSpec time_window_spec(std::string_view prefix, const DateTime& fecha);
+ConditionSpec weekday_spec(std::string_view prefix, const DateTime& fecha,
+                           std::string_view weekday_date);
+ConditionSpec branch_spec(std::string_view prefix, std::string_view sucursal);
+ScopeSpec scope_spec(std::string_view prefix, const Customer& customer,
+                     const lookup::ScopeCodes& codes);
+ConditionSpec validity_spec(std::string_view prefix, const DateTime& fecha,
+                            std::string_view validity_date);
+ConditionSpec in_force_spec();
+
+// Promocion_Pv: the threshold (`name` "cantidad" or "importe") and the
+// schedule with the time of day from the services' clock.
+struct PvSpecInput {
+  double reached = 0;
+  std::string_view name;
+  DateTime fecha;
+  DateTime clock;
+  std::string_view sucursal;
+  std::string_view weekday_date;
+  std::string_view validity_date;
+};
+void add_pv_specs(CandidateQuery& query, const PvSpecInput& input,
+                  const Customer& customer, const lookup::ScopeCodes& codes);
+
+}  // namespace promocionesQEX::explain

@@ -1,0 +1,181 @@
+// The explanation never disagrees with the lookups: the same answer, error
+// and winner on the lookups' own cases (scope order, tie-break, counts that
+// overflow, NULLs) and on a sweep over the demo store.
+#include <gtest/gtest.h>
+
+#include "Agreement.h"
+#include "LookupFixture.h"
+#include "demo/DemoData.h"
+
+namespace promocionesQEX::testing {
+namespace {
+
+class AgreementTest : public LookupTest {
+ protected:
+  AgreementTest() {
+    add_product("P1", {"CT1", "DP1", "MR1", "LN1", "FM1", "SF1"});
+  }
+  std::string reason(const tExplicacion& e) {
+    return e.Ganadores.empty() ? "" : e.Ganadores.front().Razon;
+  }
+};
+
+TEST_F(AgreementTest, ScopeLevelsCustomerFirstThenFolioThenSecondKey) {
+  const Sale sale{kMonday};
+  add(Promo1x{.folio = "0002", .tipo = "RU", .valor = "SEG1"});
+  add(Promo1x{.folio = "0001", .tipo = "SE", .valor = "SEG1"});
+  EXPECT_EQ(reason(agree_promocion(*promociones, sale)),
+            "nivel SE (sin renglones que cumplan en CL, CA, GR, RU); es el "
+            "único que cumple en ese nivel");
+  add(Promo1x{.folio = "0009", .tipo = "CA", .valor = "CAD1"});
+  add(Promo1x{.folio = "0007", .tipo = "CA", .valor = "CAD1"});
+  EXPECT_EQ(reason(agree_promocion(*promociones, sale)),
+            "nivel CA (sin renglones que cumplan en CL); de los 2 que cumplen "
+            "en ese nivel gana el folio mayor (0009 sobre 0007)");
+  add(Promo1x{.folio = "0003", .cantidad_promocion = "2", .comentario = "a"});
+  add(Promo1x{.folio = "0003", .cantidad_promocion = "4", .comentario = "b"});
+  add(Promo1x{.folio = "0003", .cantidad_promocion = "3", .comentario = "c"});
+  const tExplicacion e = agree_promocion(*promociones, sale);
+  EXPECT_EQ(e.Promocion.Prm_Comentario, "b");
+  EXPECT_EQ(reason(e),
+            "nivel CL, el primero que se busca; de los 3 que cumplen en ese "
+            "nivel, con el mismo folio 0003, gana el mayor "
+            "Prm_Cantidad_Promocion (4 sobre 3)");
+
+  add(PromoClasificador{.folio = "0009", .tipo = "SE", .valor = "SEG1"});
+  add(PromoClasificador{.folio = "0001", .cantidad = "24"});
+  add(PromoClasificador{.folio = "0001", .cantidad = "12"});
+  EXPECT_EQ(agree_clasificador(*promociones, sale).Categoria.Ct_Cantidad, 24);
+}
+
+TEST_F(AgreementTest, CountsAndNullsTheLookupsFailOnAreReported) {
+  const Sale sale{kMonday};
+  const struct {
+    const char* venta;
+    double cantidad;
+    long error;
+  } counts[] = {{"1", 32767.9, 0}, {"1", 32768, 6}, {"0", 5, 11}};
+  for (const auto& c : counts) {
+    db.exec("DELETE FROM Promocion_1x");
+    add(Promo1x{.cantidad_venta = c.venta});
+    Sale s = sale;
+    s.cantidad = c.cantidad;
+    EXPECT_EQ(agree_promocion(*promociones, s).Error_Numero, c.error);
+  }
+  add(PromoPv{.tipo_valor = "0"});
+  for (double cantidad : {32766.5, 32767.0}) {
+    Sale s = sale;
+    s.cantidad = cantidad;
+    const tExplicacion e = agree_pv_cantidad(*promociones, s);
+    EXPECT_EQ(e.Error_Numero, cantidad < 32767 ? 0 : 6);
+    EXPECT_EQ(e.Ganadores.at(0).Veces, cantidad < 32767 ? 32766 : 0);
+  }
+  add_customer({"CN", "CAD1", "GRU1", kNull, "SEG1"});
+  Sale nulls = sale;
+  nulls.cliente = "CN";
+  EXPECT_EQ(agree_promocion(*promociones, nulls).Error_Numero, 94);
+  EXPECT_EQ(agree_pv_importe(*promociones, nulls).Error_Numero, 94);
+  nulls.cliente = "C9";  // not in Cliente
+  EXPECT_EQ(agree_clasificador(*promociones, nulls).Situacion,
+            "el cliente C9 no está en Cliente");
+  add_product("P4", {"CT9", "DP9", "MR9", "LN9", "FM9", kNull});
+  add_sale_line({"V2", "P1", "100"});
+  add_sale_line({"V2", "P4", "100"});
+  add(PromoPv{.folio = "0002", .tipo = "01", .tipo_valor = "50"});
+  nulls = sale;
+  nulls.ppv_id = "V2";
+  const tExplicacion e = agree_pv_importe(*promociones, nulls);
+  EXPECT_EQ(e.Grupos.size(), 2u);  // the lookup stops at the second group
+  EXPECT_EQ(e.Ganadores.size(), 1u);
+}
+
+// Each generated promotion row gives a sale: a customer in its scope, its
+// product, quantity and branch, at the demo's moment and at the row's first
+// day and hour (most generated rows are out of date at the demo's moment).
+const char* const kKeyStreams[] = {
+    "SELECT p.Prm_Producto_Venta AS producto, p.Prm_Unidad_Venta AS unidad, "
+    "p.Prm_Talla_Venta AS talla, p.Prm_Color_Venta AS color, "
+    "p.Prm_Cantidad_Venta AS cantidad, MIN(c.Cl_Cve_Cliente) AS cliente, "
+    "p.Prm_Fecha_Inicial AS desde, p.Prm_Hora_Inicial AS hora, "
+    "p.Prm_Sucursal AS sucursal FROM Promocion_1x p JOIN Cliente c ON "
+    "p.Prm_Valor_Busqueda IN (c.Cl_Cve_Cliente, c.Cc_Cve_Cadena_Comercial, "
+    "c.Gc_Cve_Grupo_Comercial, c.Rt_Cve_Ruta, c.Sg_Cve_Segmento) "
+    "GROUP BY p.Prm_ID ORDER BY p.Prm_ID LIMIT 120",
+    "SELECT (SELECT MIN(pr.Pr_Cve_Producto) FROM Producto pr JOIN "
+    "Promocion_Pv_Clasificador q ON q.Pp_Folio = p.Pp_Folio WHERE "
+    "q.Ppc_Producto IN ('%', pr.Pr_Cve_Producto) AND q.Ppc_Categoria IN "
+    "('%', pr.Ct_Cve_Categoria) AND q.Ppc_Linea IN ('%', pr.Ln_Cve_Linea) AND "
+    "q.Ppc_Marca IN ('%', pr.Mr_Cve_Marca)) AS producto, 'PZA' AS unidad, "
+    "'%' AS talla, '%' AS color, p.Pp_Tipo_Valor AS cantidad, "
+    "MIN(c.Cl_Cve_Cliente) AS cliente, p.Pp_Fecha_Inicial AS desde, "
+    "p.Pp_Hora_Inicial AS hora, p.Pp_Sucursal AS sucursal FROM Promocion_Pv p "
+    "JOIN Cliente c ON p.Pp_Aplicar_Valor IN (c.Cl_Cve_Cliente, "
+    "c.Cc_Cve_Cadena_Comercial, c.Gc_Cve_Grupo_Comercial, c.Rt_Cve_Ruta, "
+    "c.Sg_Cve_Segmento) GROUP BY p.Pp_Folio ORDER BY p.Pp_Folio LIMIT 120",
+};
+
+std::vector<Sale> generated_sales(const TempDatabase& db, const DateTime& at) {
+  std::vector<std::string> sales;
+  for (Recordset rs = db.exec("SELECT DISTINCT Ppv_ID FROM Promocion_Pv_Venta");
+       !rs.eof(); rs.move_next())
+    sales.push_back(rs.field(0).as_text());
+  std::vector<Sale> keys;
+  for (const char* stream : kKeyStreams) {
+    for (Recordset rs = db.exec(stream); !rs.eof(); rs.move_next()) {
+      auto key = [&](const char* name) {
+        const Variant& v = rs.field(name);
+        return v.is_null() || v.as_text() == "%" ? std::string("00")
+                                                 : v.as_text();
+      };
+      const std::string producto = key("producto");
+      Recordset line = db.exec(
+          "SELECT Ln_Cve_Linea FROM Producto WHERE Pr_Cve_Producto = '" +
+          producto + "'");
+      const std::string linea = line.eof() ? "" : line.field(0).as_text();
+      DateTime own = *DateTime::parse(rs.field("desde").as_text());
+      const DateTime hour = *DateTime::parse(rs.field("hora").as_text());
+      own.hour = hour.hour;
+      own.minute = hour.minute;
+      for (const DateTime& moment : {at, own}) {
+        const std::size_t k = keys.size();
+        keys.push_back(
+            {moment, key("sucursal") == "00" ? "S1" : key("sucursal"),
+             key("cliente"), producto, key("talla"), key("color"),
+             key("unidad"), linea, sales[k % sales.size()],
+             rs.field("cantidad").as_number() * (1 + k % 3)});
+      }
+    }
+  }
+  return keys;
+}
+
+// The demo store: its showcase sale and some 280 generated ones, each asked of
+// all four lookups at its own moment and branch.
+TEST(DemoSweepTest, EveryLookupAgreesAcrossTheDemoStore) {
+  TempDatabase db;
+  const DemoOptions options;
+  create_demo_data(*db.connection(), options);
+  FakeCompanionsGuard fakes;
+  fakes.sesion->conexion = db.connection();
+  Promociones promociones;
+  const DemoShowcase s = demo_showcase(options);
+  std::vector<Sale> keys = generated_sales(db, options.moment);
+  EXPECT_GT(keys.size(), 200u);
+  keys.push_back({options.moment, s.branch, s.customer, s.product, s.size,
+                  s.colour, s.unit, s.line, s.sale_id, s.quantity});
+  int answered[4] = {};
+  for (const Sale& sale : keys) {
+    SCOPED_TRACE(sale.cliente + " " + sale.producto + " " +
+                 sale.fecha.iso_text());
+    fakes.servicios->ahora = sale.fecha;
+    answered[0] += !agree_promocion(promociones, sale).Ganadores.empty();
+    answered[1] += !agree_clasificador(promociones, sale).Ganadores.empty();
+    answered[2] += !agree_pv_cantidad(promociones, sale).Ganadores.empty();
+    answered[3] += !agree_pv_importe(promociones, sale).Ganadores.empty();
+  }
+  // The sweep meets winners of every lookup, not only empty answers.
+  for (int found : answered) EXPECT_GT(found, 30);
+}
+
+}  // namespace
+}  // namespace promocionesQEX::testing
