@@ -1,26 +1,10 @@
 // Capturar_Promociones_Pv on the demo store, its window driven by keys and
 // clicks: loading and the result, the typed and picked details, the accept
-// check and the series. Folio 00000001 of the demo offers the details
-// 0000000001 ("02", 1), 0000000002 ("01", 99.5) and 0000000003 ("03", 10);
-// the fixture adds 0000000123 ("02", 3).
+// check and the series.
 #include <gmock/gmock.h>
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
-#include <optional>
-
-#include "FakeCompanions.h"
-#include "ModalScript.h"
-#include "TempDatabase.h"
+#include "CaptureFixture.h"
 #include "capture/frmCapturarPromocionPv.h"
-// The demo generator's declarations: in demo/DemoData.h where the build has
-// moved them out of the public headers, in Database.h before.
-#include "promocionesQEX/Database.h"
-#if __has_include("demo/DemoData.h")
-#include "demo/DemoData.h"
-#endif
-#include "promocionesQEX/Promociones.h"
 #include "promocionesQEX/PvList.h"
 
 namespace promocionesQEX::testing {
@@ -61,65 +45,19 @@ std::string record(std::vector<std::pair<PvField, std::string>> fields = {}) {
   return list;
 }
 
-QString cell(frmCapturarPromocionPv& w, int row, const char* column) {
-  return w.ssPromocion->model_rows().cell(row, w.ssPromocion->column_index(column));
+// Enter goes through Envia_Teclas, which the fake services only record:
+// typed IDs are left with Tab.
+void type_id(frmCapturarPromocionPv& w, const QString& text) {
+  type_cell(w, 0, "Ppd_ID", text, Qt::Key_Tab);
 }
 
-void go_to(frmCapturarPromocionPv& w, int row, const char* column) {
-  w.ssPromocion->setCurrentIndex(w.ssPromocion->model()->index(
-      row, w.ssPromocion->column_index(column)));
-}
-
-// Types into the row's ID cell and leaves it with Tab (Enter goes through
-// Envia_Teclas, which the fake services only record).
-void type_id(frmCapturarPromocionPv& w, int row, const QString& text) {
-  go_to(w, row, "Ppd_ID");
-  w.ssPromocion->edit(w.ssPromocion->currentIndex());
-  auto* editor = w.ssPromocion->viewport()->findChild<QLineEdit*>();
-  ASSERT_NE(editor, nullptr);
-  editor->selectAll();
-  QTest::keyClick(editor, Qt::Key_Backspace);
-  QTest::keyClicks(editor, text);
-  QTest::keyClick(editor, Qt::Key_Tab);
-  QApplication::processEvents();
-}
-
-void aceptar(frmCapturarPromocionPv& w) {
-  QTest::mouseClick(w.cmdAceptar, Qt::LeftButton);
-}
-void cancelar(frmCapturarPromocionPv& w) {
-  if (w.isVisible()) QTest::mouseClick(w.cmdCancelar, Qt::LeftButton);
-}
-
-class PvCaptureTest : public ::testing::Test {
+class PvCaptureTest : public WindowTest {
  protected:
-  static void SetUpTestSuite() {
-    db_ = new TempDatabase();
-    create_demo_data(*db_->connection(), DemoOptions{});
-    db_->exec(
-        "INSERT INTO Promocion_Pv_Detalle (Pp_Folio, Ppd_ID, Ppd_Tipo, "
-        "Ppd_Producto, Ppd_Valor) SELECT Pp_Folio, '0000000123', '02', "
-        "Ppd_Producto, 3 FROM Promocion_Pv_Detalle WHERE Pp_Folio = "
-        "'00000001' AND Ppd_ID = '0000000001'");
-  }
-  static void TearDownTestSuite() { delete db_; }
-
   void SetUp() override {
     series_ = std::make_shared<FakeSeries>();
     CompanionFactories outside;
     outside.captura_series = [s = series_] { return s; };
-    fakes_.emplace(std::make_shared<FakeSesionDatos>(),
-                   std::make_shared<FakeServicios>(), outside);
-    sql_ = std::make_shared<RecordingConnection>(db_->connection());
-    fakes_->sesion->conexion = sql_;
-    promociones_.emplace();
-  }
-  void TearDown() override {
-    promociones_.reset();
-    fakes_.reset();
-    QApplication::processEvents();
-    for (QWidget* w : QApplication::topLevelWidgets())
-      EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    start(std::move(outside));
   }
 
   std::string capturar(const std::string& list, const Script& script,
@@ -129,29 +67,15 @@ class PvCaptureTest : public ::testing::Test {
     });
   }
 
-  std::vector<std::string> message_ids() const {
-    std::vector<std::string> ids;
-    for (const auto& m : fakes_->sesion->mensajes) ids.push_back(m.Id_Mensaje);
-    return ids;
-  }
-
-  static TempDatabase* db_;
   std::shared_ptr<FakeSeries> series_;
-  std::optional<FakeCompanionsGuard> fakes_;
-  std::shared_ptr<RecordingConnection> sql_;
-  std::optional<Promociones> promociones_;
 };
-
-TempDatabase* PvCaptureTest::db_ = nullptr;
 
 TEST_F(PvCaptureTest, AcceptedRowsComeBackInListOrderWithKindsSwapped) {
   const std::string lookup = record();
-  const std::string kinds = record({{kPvPpdTipo, "K12"},
-                                    {kPvPrTipoProducto, "K13"},
-                                    {kPvLtCveLote, "L1"}});
-  const std::string swapped = record({{kPvPpdTipo, "K13"},
-                                      {kPvPrTipoProducto, "K12"},
-                                      {kPvLtCveLote, "L1"}});
+  const std::string kinds = record(
+      {{kPvPpdTipo, "K12"}, {kPvPrTipoProducto, "K13"}, {kPvLtCveLote, "L1"}});
+  const std::string swapped = record(
+      {{kPvPpdTipo, "K13"}, {kPvPrTipoProducto, "K12"}, {kPvLtCveLote, "L1"}});
   struct Case {
     std::string input, expected;
   } cases[] = {
@@ -222,10 +146,10 @@ TEST_F(PvCaptureTest, TypedIdsAreResolvedWithinTheRowsFolio) {
                      {kPvSrCveSerie, "S1"},
                      {kPvPpCantidad, "5"}}),
              [&](frmCapturarPromocionPv& w) {
-               type_id(w, 0, c[0]);
-               for (const char* f : {"Ppd_ID", "Ppd_Tipo", "Tl_Cve_Talla",
-                                     "Pp_Cantidad", "Pp_Precio", "Pp_Descuento",
-                                     "Sr_Cve_Serie"}) {
+               type_id(w, c[0]);
+               for (const char* f :
+                    {"Ppd_ID", "Ppd_Tipo", "Tl_Cve_Talla", "Pp_Cantidad",
+                     "Pp_Precio", "Pp_Descuento", "Sr_Cve_Serie"}) {
                  const int col = w.ssPromocion->column_index(f);
                  row << w.ssPromocion->model()->index(0, col).data().toString();
                }
@@ -236,7 +160,7 @@ TEST_F(PvCaptureTest, TypedIdsAreResolvedWithinTheRowsFolio) {
   // One statement per resolved ID, the folio's quotes doubled.
   sql_->clear();
   capturar(record({{kPvPpFolio, "O'1"}}), [&](frmCapturarPromocionPv& w) {
-    type_id(w, 0, "7");
+    type_id(w, "7");
     cancelar(w);
   });
   EXPECT_THAT(sql_->statements(),
@@ -248,18 +172,21 @@ TEST_F(PvCaptureTest, F2PicksFromTheStoredQueryKeepingTheDiscount) {
       "F={FOLIO} P={PARAMETROS}F={FOLIO}";
   fakes_->servicios->busqueda_elegida = "0000000003";
   QStringList row, other_column;
-  capturar(record({{kPvPpDescuento, "7"}}), [&](frmCapturarPromocionPv& w) {
-    go_to(w, 0, "Pp_Descuento");
-    QTest::keyClick(w.ssPromocion, Qt::Key_F2);  // not the ID column
-    other_column << cell(w, 0, "Ppd_ID");
-    go_to(w, 0, "Ppd_ID");
-    QTest::keyClick(w.ssPromocion, Qt::Key_F2, Qt::ShiftModifier);
-    for (const char* f : {"Ppd_ID", "Ppd_Tipo", "Tl_Cve_Talla", "Pp_Cantidad",
-                          "Pp_Precio", "Pp_Descuento"})
-      row << cell(w, 0, f);
-    QTest::keyClick(w.ssPromocion, Qt::Key_Return);  // Enter: a Tab is sent
-    cancelar(w);
-  }, "S'1");
+  capturar(
+      record({{kPvPpDescuento, "7"}}),
+      [&](frmCapturarPromocionPv& w) {
+        go_to(w, 0, "Pp_Descuento");
+        QTest::keyClick(w.ssPromocion, Qt::Key_F2);  // not the ID column
+        other_column << cell(w, 0, "Ppd_ID");
+        go_to(w, 0, "Ppd_ID");
+        QTest::keyClick(w.ssPromocion, Qt::Key_F2, Qt::ShiftModifier);
+        for (const char* f : {"Ppd_ID", "Ppd_Tipo", "Tl_Cve_Talla",
+                              "Pp_Cantidad", "Pp_Precio", "Pp_Descuento"})
+          row << cell(w, 0, f);
+        QTest::keyClick(w.ssPromocion, Qt::Key_Return);  // Enter: a Tab is sent
+        cancelar(w);
+      },
+      "S'1");
   EXPECT_EQ(other_column, QStringList{""});
   EXPECT_EQ(row, QStringList({"0000000003", "03", "00", "1", "0", "7"}));
   EXPECT_THAT(
@@ -269,15 +196,16 @@ TEST_F(PvCaptureTest, F2PicksFromTheStoredQueryKeepingTheDiscount) {
            "Muestra_Busqueda(F=00000001 P=Existencia.Sc_Cve_Sucursal = 'S''1' "
            "AND Existencia.Al_Cve_Almacen = 'A1' F=00000001|100|)",
            "Envia_Teclas(\t|0)"}));
-  EXPECT_EQ(sql_->statements().back(),
-            "SELECT Ppd.Ppd_ID,    Ppd.Ppd_Tipo,    Ppd.Ppd_Producto,    "
-            "Producto.Pr_Tipo_Producto,    Producto.Pr_Descripcion,    CASE "
-            "Ppd.Ppd_Tipo        WHEN '02' THEN Ppd.Ppd_Valor        WHEN "
-            "'01' THEN 1 ELSE 1 END as Ppd_Cantidad,    CASE Ppd.Ppd_Tipo      "
-            "  WHEN '01' THEN Ppd.Ppd_Valor        WHEN '02' THEN 0 ELSE 0 END "
-            "as Ppd_Precio FROM Promocion_Pv_Detalle Ppd    INNER JOIN Producto "
-            "ON Producto.Pr_Cve_Producto = Ppd.Ppd_Producto WHERE Ppd.Pp_Folio "
-            "= '00000001' AND    Ppd.Ppd_ID = '0000000003' ");
+  EXPECT_EQ(
+      sql_->statements().back(),
+      "SELECT Ppd.Ppd_ID,    Ppd.Ppd_Tipo,    Ppd.Ppd_Producto,    "
+      "Producto.Pr_Tipo_Producto,    Producto.Pr_Descripcion,    CASE "
+      "Ppd.Ppd_Tipo        WHEN '02' THEN Ppd.Ppd_Valor        WHEN "
+      "'01' THEN 1 ELSE 1 END as Ppd_Cantidad,    CASE Ppd.Ppd_Tipo      "
+      "  WHEN '01' THEN Ppd.Ppd_Valor        WHEN '02' THEN 0 ELSE 0 END "
+      "as Ppd_Precio FROM Promocion_Pv_Detalle Ppd    INNER JOIN Producto "
+      "ON Producto.Pr_Cve_Producto = Ppd.Ppd_Producto WHERE Ppd.Pp_Folio "
+      "= '00000001' AND    Ppd.Ppd_ID = '0000000003' ");
   // A failing stored query is shown with 7500008; nothing picked.
   fakes_->servicios->failures.emplace("Get_Consulta",
                                       RuntimeError(3265, "sin consulta"));
@@ -301,12 +229,13 @@ TEST_F(PvCaptureTest, AcceptNamesTheFirstSerializedRowWithoutSeries) {
       record({{kPvPrCveProducto, "T2"}, {kPvPpdTipo, "03"}});
   int current = -1;
   bool open = false;
-  EXPECT_EQ(capturar(list, [&](frmCapturarPromocionPv& w) {
-              aceptar(w);
-              current = w.ssPromocion->currentIndex().row();
-              open = w.isVisible();
-              cancelar(w);
-            }),
+  EXPECT_EQ(capturar(list,
+                     [&](frmCapturarPromocionPv& w) {
+                       aceptar(w);
+                       current = w.ssPromocion->currentIndex().row();
+                       open = w.isVisible();
+                       cancelar(w);
+                     }),
             "");
   EXPECT_EQ(current, 1);
   EXPECT_TRUE(open);

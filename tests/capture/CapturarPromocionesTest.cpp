@@ -1,30 +1,68 @@
 // Capturar_Promociones on the demo store's showcase line (the promotion
-// grants 2 units of a gift whose stock there is set per test), its window
-// driven by keys and clicks.
+// grants 2 units of a gift of which the store holds 2), its window driven by
+// keys and clicks.
 #include <gmock/gmock.h>
 
-#include <QApplication>
-#include <QTest>
 #include <thread>
 
 #include "CaptureFixture.h"
+#include "capture/frmCapturarPromocion.h"
 #include "frame/Publico.h"
 #include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::testing {
 namespace {
 
-using ::testing::ElementsAre;
+using capture::frmCapturarPromocion;
 using ::testing::IsEmpty;
+using Script = std::function<void(frmCapturarPromocion&)>;
 
-const QString kCantidad = QStringLiteral("Cantidad");
+const DemoShowcase kKeys = demo_showcase(DemoOptions{});
 
-void aceptar(frmCapturarPromocion& w) {
-  QTest::mouseClick(w.cmdAceptar, Qt::LeftButton);
+struct Linea {
+  std::string Transaccion;
+  bool Edicion = false;
+  std::string Promociones;
+  double Cantidad = 7;
+};
+
+// The showcase line's capture on `p`.
+bool capture_line(Promociones& p, const Linea& l) {
+  return p.Capturar_Promociones(DemoOptions{}.moment, kKeys.branch,
+                                kKeys.customer, kKeys.product, kKeys.size,
+                                kKeys.colour, l.Cantidad, kKeys.unit,
+                                l.Transaccion, l.Edicion, l.Promociones);
 }
-void cancelar(frmCapturarPromocion& w) {
-  QTest::mouseClick(w.cmdCancelar, Qt::LeftButton);
-}
+
+class CaptureTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    fakes_->sesion->parametros["PED_VALIDAR_DISPONIBILIDAD_PARA_PROMOCION"] =
+        "1";
+    promociones_->put_Sucursal(kKeys.branch);
+    promociones_->put_Almacen(kKeys.warehouse);
+    const tPromocion g = granted();
+    demo_store().exec(
+        "UPDATE Existencia SET Ex_Existencia = 2 WHERE Sc_Cve_Sucursal = '" +
+        kKeys.branch + "' AND Al_Cve_Almacen = '" + kKeys.warehouse +
+        "' AND Pr_Cve_Producto = '" + g.Pr_Cve_Producto +
+        "' AND Tl_Cve_Talla = '" + g.Tl_Cve_Talla + "' AND Cl_Cve_Color = '" +
+        g.Cl_Cve_Color + "'");
+  }
+
+  bool capturar(const Linea& l, const Script& script) {
+    return run_modal<frmCapturarPromocion>(
+        script, [&] { return capture_line(*promociones_, l); });
+  }
+
+  // The goods the showcase line's promotion gives now.
+  tPromocion granted() {
+    return promociones_->Get_Promocion(DemoOptions{}.moment, kKeys.branch,
+                                       kKeys.customer, kKeys.product,
+                                       kKeys.size, kKeys.colour, 7, kKeys.unit);
+  }
+};
 
 TEST_F(CaptureTest, FullCaptureShowsTheLineEditsAndEncodesTheGoods) {
   const tPromocion g = granted();
@@ -34,21 +72,19 @@ TEST_F(CaptureTest, FullCaptureShowsTheLineEditsAndEncodesTheGoods) {
            << w.txtCantidad->text() << w.txtUnidad->text();
     for (const char* c : {"Pr_Cve_Producto", "Cantidad", "CantidadAnterior",
                           "Disponible", "Unidad"})
-      row << cell(w, 0, QLatin1String(c));
-    type_cell(w, 0, kCantidad, "1.5");  // reducing is allowed by default
+      row << cell(w, 0, c);
+    type_cell(w, 0, "Cantidad", "1.5");  // reducing is allowed by default
     aceptar(w);
   });
   EXPECT_TRUE(accepted);
-  const auto description = db_->exec("SELECT Pr_Descripcion FROM Producto "
-                                     "WHERE Pr_Cve_Producto = '" +
-                                     keys_.product + "'")
-                               .field("Pr_Descripcion")
-                               .as_text();
-  EXPECT_EQ(header, QStringList({QString::fromStdString(keys_.product),
-                                 QString::fromStdString(description), "7",
-                                 QString::fromStdString(keys_.unit)}));
-  EXPECT_EQ(row, QStringList({QString::fromStdString(g.Pr_Cve_Producto), "2",
-                              "2", "2", QString::fromStdString(g.Pr_Unidad)}));
+  const std::string sql =
+      "SELECT Pr_Descripcion FROM Producto WHERE Pr_Cve_Producto = '";
+  EXPECT_EQ(
+      header,
+      texts({kKeys.product,
+             demo_store().exec(sql + kKeys.product + "'").field(0).as_text(),
+             "7", kKeys.unit}));
+  EXPECT_EQ(row, texts({g.Pr_Cve_Producto, "2", "2", "2", g.Pr_Unidad}));
   tPromocion expected = g;
   expected.Pr_Cantidad = 1.5;
   EXPECT_EQ(promociones_->get_Promociones(),
@@ -60,7 +96,7 @@ TEST_F(CaptureTest, CancellingByButtonOrByClosingStillWritesTheGoods) {
   const std::string offered = promociones_->Codifica_Promocion({granted()});
   for (bool by_closing : {false, true}) {
     const bool accepted = capturar({}, [&](frmCapturarPromocion& w) {
-      type_cell(w, 0, kCantidad, "1");
+      type_cell(w, 0, "Cantidad", "1");
       by_closing ? (void)w.close() : cancelar(w);
     });
     EXPECT_FALSE(accepted);
@@ -90,8 +126,8 @@ TEST_F(CaptureTest, PermissionsDecideWhichEditsPass) {
     fakes_->sesion->mensajes.clear();
     QString last;
     capturar({"VENTAS", false, "", 7}, [&](frmCapturarPromocion& w) {
-      for (const QString& e : c.edits) type_cell(w, 0, kCantidad, e);
-      last = cell(w, 0, kCantidad);
+      for (const QString& e : c.edits) type_cell(w, 0, "Cantidad", e);
+      last = cell(w, 0, "Cantidad");
       cancelar(w);
     });
     EXPECT_EQ(message_ids(), c.ids);
@@ -106,12 +142,13 @@ TEST_F(CaptureTest, FlagsOutliveTheCallAndBelongToTheThread) {
   capturar({"VENTAS", false, "", 7}, cancelar);
   fakes_->sesion->calls.clear();
   capturar({}, [&](frmCapturarPromocion& w) {
-    type_cell(w, 0, kCantidad, "4");
+    type_cell(w, 0, "Cantidad", "4");
     cancelar(w);
   });
   EXPECT_THAT(message_ids(), IsEmpty());  // the increase passed
-  EXPECT_THAT(fakes_->sesion->calls, ::testing::Not(::testing::Contains(
-                                          ::testing::HasSubstr("Tiene_Permiso"))));
+  EXPECT_THAT(fakes_->sesion->calls,
+              ::testing::Not(
+                  ::testing::Contains(::testing::HasSubstr("Tiene_Permiso"))));
 
   // A fresh thread starts with both flags false, and cannot open windows.
   bool reducir = true, aumentar = true;
@@ -121,9 +158,7 @@ TEST_F(CaptureTest, FlagsOutliveTheCallAndBelongToTheThread) {
     aumentar = publico().gbPermiteAumentar;
     try {
       Promociones other;
-      other.Capturar_Promociones(DemoOptions{}.moment, keys_.branch,
-                                 keys_.customer, keys_.product, keys_.size,
-                                 keys_.colour, 7, keys_.unit);
+      capture_line(other, {});
     } catch (const RuntimeError& e) {
       error = e.number();
     }
@@ -151,40 +186,36 @@ TEST_F(CaptureTest, AvailabilityIsComparedAtFourDecimalsByButtonAndF4) {
     bool still_open = false;
     const bool accepted =
         capturar({"VENTAS", false, "", 7}, [&](frmCapturarPromocion& w) {
-          type_cell(w, 0, kCantidad, c.quantity, c.finish_key);
+          type_cell(w, 0, "Cantidad", c.quantity, c.finish_key);
           if (c.finish_key == Qt::Key_Return) aceptar(w);
           still_open = w.isVisible();
-          if (still_open) cancelar(w);
+          cancelar(w);
         });
     EXPECT_EQ(accepted, c.accepted) << c.quantity.toStdString();
     EXPECT_EQ(still_open, !c.accepted);
-    EXPECT_EQ(message_ids(), c.accepted ? std::vector<std::string>{}
-                                        : std::vector<std::string>{
-                                              "ERR-ID:7500001"});
+    EXPECT_EQ(message_ids(), c.accepted
+                                 ? std::vector<std::string>{}
+                                 : std::vector<std::string>{"ERR-ID:7500001"});
   }
 }
 
-TEST_F(CaptureTest, EnterMovesToTheNextCellAndNeverAccepts) {
+// Enter moves to the next shown column and never accepts; accepting with
+// every row deleted gives an empty string.
+TEST_F(CaptureTest, EnterMovesOnAndNoRowsLeftGiveAnEmptyString) {
   int column = -1;
   bool open = false;
-  capturar({}, [&](frmCapturarPromocion& w) {
-    type_cell(w, 0, kCantidad, "1");
+  const bool accepted = capturar({}, [&](frmCapturarPromocion& w) {
+    type_cell(w, 0, "Cantidad", "1");
     column = w.ssPromocion->currentIndex().column();
     QTest::keyClick(w.ssPromocion, Qt::Key_Return);
     QApplication::processEvents();
     open = w.isVisible();
-    cancelar(w);
-  });
-  EXPECT_EQ(column, 5);  // Unidad, the next shown column
-  EXPECT_TRUE(open);
-}
-
-TEST_F(CaptureTest, DeletingEveryRowAndAcceptingGivesAnEmptyString) {
-  const bool accepted = capturar({}, [&](frmCapturarPromocion& w) {
-    w.ssPromocion->setCurrentIndex(w.ssPromocion->model()->index(0, 0));
+    go_to(w, 0, "Pr_Cve_Producto");
     QTest::keyClick(w.ssPromocion, Qt::Key_Delete);
     aceptar(w);
   });
+  EXPECT_EQ(column, 5);  // Unidad
+  EXPECT_TRUE(open);
   EXPECT_TRUE(accepted);
   EXPECT_EQ(promociones_->get_Promociones(), "");
 }
@@ -202,21 +233,18 @@ TEST_F(CaptureTest, EditingShowsThePreviousGoodsAgainstTheQuantityGrantedNow) {
   };
   for (const Case& c : cases) {
     QStringList row;
-    capturar({"", c.edicion, c.previa, 7},
-             [&](frmCapturarPromocion& w) {
-               for (const char* col :
-                    {"Pr_Cve_Producto", "Cantidad", "CantidadAnterior"})
-                 row << cell(w, 0, QLatin1String(col));
-               cancelar(w);
-             });
+    capturar({"", c.edicion, c.previa, 7}, [&](frmCapturarPromocion& w) {
+      for (const char* col :
+           {"Pr_Cve_Producto", "Cantidad", "CantidadAnterior"})
+        row << cell(w, 0, col);
+      cancelar(w);
+    });
     EXPECT_EQ(row, c.row) << c.edicion << c.previa;
   }
 }
 
 TEST_F(CaptureTest, NoPromotionMeansNoWindowAndAnEmptyString) {
-  EXPECT_TRUE(promociones_->Capturar_Promociones(
-      DemoOptions{}.moment, keys_.branch, keys_.customer, keys_.product,
-      keys_.size, keys_.colour, 1, keys_.unit));
+  EXPECT_TRUE(capture_line(*promociones_, {"", false, "", 1}));
   EXPECT_EQ(promociones_->get_Promociones(), "");
 }
 

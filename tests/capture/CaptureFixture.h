@@ -1,57 +1,78 @@
-// Runs Capturar_Promociones on the demo store with recording companions and
-// drives its window as a user would: the script runs once the window is
-// shown; a watchdog rejects any modal window left open so a faulty test
-// fails instead of hanging.
+// What the window tests share: the demo store, recording companions on it,
+// a call that opens a modal window run with a script that drives the window
+// as a user would, and the user's keys and clicks on a capture grid.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QString>
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "FakeCompanions.h"
 #include "TempDatabase.h"
-#include "capture/frmCapturarPromocion.h"
+#include "capture/CaptureFrame.h"
 #include "demo/DemoData.h"
 #include "promocionesQEX/Promociones.h"
 
 namespace promocionesQEX::testing {
 
-using capture::frmCapturarPromocion;
-using Script = std::function<void(frmCapturarPromocion&)>;
+// The demo store, made once for the program. Its Pv folio 00000001 offers
+// the details 0000000001 ("02", 1), 0000000002 ("01", 99.5), 0000000003
+// ("03", 10) and, added here, 0000000123 ("02", 3).
+const TempDatabase& demo_store();
 
-struct Linea {
-  std::string Transaccion;
-  bool Edicion = false;
-  std::string Promociones;
-  double Cantidad = 7;  // the showcase sale: the promotion grants 2
-};
+// Runs `call`, which opens a modal Dialog, and drives the dialog with
+// `script` once it is active; a watchdog rejects a dialog left open, so a
+// faulty test fails instead of hanging.
+template <class Dialog, class Call>
+auto run_modal(const std::function<void(Dialog&)>& script, Call call) {
+  bool ran = false;
+  QTimer::singleShot(0, [&] {
+    auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+    ran = true;
+    script(*d);
+  });
+  QTimer watchdog;
+  QObject::connect(&watchdog, &QTimer::timeout, [] {
+    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      ADD_FAILURE() << "dialog left open: " << d->objectName().toStdString();
+      d->reject();
+    }
+  });
+  watchdog.start(10000);
+  auto result = call();
+  EXPECT_TRUE(ran) << "no dialog opened";
+  return result;
+}
 
-class CaptureTest : public ::testing::Test {
+QStringList texts(std::initializer_list<std::string> texts);
+QString cell(capture::CaptureFrame& w, int row, const char* column);
+void go_to(capture::CaptureFrame& w, int row, const char* column);
+// Replaces the cell's text with `text` in its editor and leaves it with
+// `finish_key`, as the user would.
+void type_cell(capture::CaptureFrame& w, int row, const char* column,
+               const QString& text, int finish_key = Qt::Key_Return);
+void aceptar(capture::CaptureFrame& w);
+void cancelar(capture::CaptureFrame& w);  // unless already closed
+
+// Recording companions on the demo store, a Promociones that takes them,
+// and every window closed when the test ends.
+class WindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite();
-  static void TearDownTestSuite();
-  void SetUp() override;
+  void SetUp() override { start({}); }
+  void start(CompanionFactories outside);
   void TearDown() override;
-
-  // Runs the capture of the showcase line; `script` drives the window.
-  bool capturar(const Linea& linea, const Script& script);
-  // The goods the showcase line's promotion gives now.
-  tPromocion granted();
-  void set_stock(double quantity);
   std::vector<std::string> message_ids() const;
 
-  // Types `text` into the named cell of `row` and ends with `finish`
-  // (Enter by default), as the user would.
-  static void type_cell(frmCapturarPromocion& w, int row, const QString& column,
-                        const QString& text, int finish_key = Qt::Key_Return);
-  static QString cell(frmCapturarPromocion& w, int row, const QString& column);
-
-  static TempDatabase* db_;
-  static DemoShowcase keys_;
+  std::shared_ptr<RecordingConnection> sql_;
   std::optional<FakeCompanionsGuard> fakes_;
   std::optional<Promociones> promociones_;
 };

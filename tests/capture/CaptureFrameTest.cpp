@@ -21,73 +21,68 @@ class OtherWindow : public CaptureFrame {
   void Aceptar() override { accept_capture(); }
 };
 
+const char* const kValues[] = {"Left", "Top", "Width", "Height", "WindowState"};
+
 QSettings store() {
   return QSettings(QSettings::IniFormat, QSettings::UserScope,
                    kSettingsOrganization, kSettingsApplication);
 }
 
 QStringList stored(const QString& window) {
-  QSettings s = store();
-  s.beginGroup(window);
   QStringList values;
-  for (const char* key : {"Left", "Top", "Width", "Height", "WindowState"})
-    values << s.value(QLatin1String(key), QStringLiteral("-")).toString();
+  for (const char* key : kValues)
+    values << store().value(window + "/" + key, QStringLiteral("-")).toString();
   return values;
 }
 
 void store_values(const QString& window, const QStringList& values) {
   QSettings s = store();
   s.remove(window);
-  s.beginGroup(window);
-  const char* keys[] = {"Left", "Top", "Width", "Height", "WindowState"};
   for (int i = 0; i < values.size(); ++i)
-    s.setValue(QLatin1String(keys[i]), values[i]);
+    s.setValue(window + "/" + kValues[i], values[i]);
 }
 
 class CaptureFrameTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    store().clear();
-  }
+  void SetUp() override { store().clear(); }
 };
 
-TEST_F(CaptureFrameTest, FirstUseOpensAtTheDefaultPlaceAndStoresItBack) {
-  frmCapturarPromocion w;
-  w.load();
-  // 10, 10, 10000 and 6000 twips at the offscreen screen's 96 dpi.
-  EXPECT_EQ(w.geometry(), QRect(1, 1, 667, 400));
-  EXPECT_EQ(w.windowState(), Qt::WindowNoState);
-  w.unload();
-  // Pixels back to twips: 15 twips a pixel.
-  EXPECT_EQ(stored("frmCapturarPromocion"),
-            QStringList({"15", "15", "10005", "6000", "0"}));
-}
-
-TEST_F(CaptureFrameTest, MaximisedKeepsThePositionMinimisedStoresNothing) {
+// The quantity window opened over what is stored (nothing, when empty),
+// closed in a given state, and what it stores then: 15 twips a pixel at the
+// offscreen screen's 96 dpi.
+TEST_F(CaptureFrameTest, PositionsAreRestoredAndStoredBackInTwips) {
+  const QRect kept(100, 50, 600, 300);  // 1500 750 9000 4500
   struct Case {
-    Qt::WindowState closed_as;
-    QStringList after;
+    QString before;
+    QRect opened;
+    Qt::WindowState opened_as, closed_as;
+    QString after;
   } cases[] = {
-      {Qt::WindowMaximized, {"1500", "750", "9000", "4500", "2"}},
-      {Qt::WindowMinimized, {"1500", "750", "9000", "4500", "0"}},
+      // First use: 10, 10, 10000 and 6000 twips.
+      {"", QRect(1, 1, 667, 400), Qt::WindowNoState, Qt::WindowNoState,
+       "15 15 10005 6000 0"},
+      // Maximised keeps the position; minimised stores nothing.
+      {"1500 750 9000 4500 0", kept, Qt::WindowNoState, Qt::WindowMaximized,
+       "1500 750 9000 4500 2"},
+      {"1500 750 9000 4500 0", kept, Qt::WindowNoState, Qt::WindowMinimized,
+       "1500 750 9000 4500 0"},
+      // Stored maximised: opens maximised over the old position.
+      {"1500 750 9000 4500 2", kept, Qt::WindowMaximized, Qt::WindowNoState,
+       "1500 750 9000 4500 0"},
   };
   for (const Case& c : cases) {
-    store_values("frmCapturarPromocion", {"1500", "750", "9000", "4500", "0"});
+    SCOPED_TRACE(c.before.toStdString());
+    if (!c.before.isEmpty())
+      store_values("frmCapturarPromocion", c.before.split(' '));
     frmCapturarPromocion w;
     w.load();
-    EXPECT_EQ(w.geometry(), QRect(100, 50, 600, 300));
+    EXPECT_EQ(w.windowState(), c.opened_as);
+    w.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(w.geometry(), c.opened);
     w.show();
     w.setWindowState(c.closed_as);
     w.unload();
-    EXPECT_EQ(stored("frmCapturarPromocion"), c.after) << c.closed_as;
+    EXPECT_EQ(stored("frmCapturarPromocion"), c.after.split(' '));
   }
-  // The next opening restores the old position, then maximises.
-  store_values("frmCapturarPromocion", {"1500", "750", "9000", "4500", "2"});
-  frmCapturarPromocion w;
-  w.load();
-  EXPECT_EQ(w.windowState(), Qt::WindowMaximized);
-  w.setWindowState(Qt::WindowNoState);
-  EXPECT_EQ(w.geometry(), QRect(100, 50, 600, 300));
 }
 
 TEST_F(CaptureFrameTest, UnreadableValuesKeepTheDesignAndWindowsKeepTheirOwn) {

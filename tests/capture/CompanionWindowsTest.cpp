@@ -10,36 +10,18 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "FakeCompanions.h"
-#include "ModalScript.h"
-#include "TempDatabase.h"
+#include "CaptureFixture.h"
 #include "capture/CompanionWindows.h"
-// The demo generator's declarations: in demo/DemoData.h where the build has
-// moved them out of the public headers, in Database.h before.
-#include "promocionesQEX/Database.h"
-#if __has_include("demo/DemoData.h")
-#include "demo/DemoData.h"
-#endif
 #include "promocionesQEX/Ventanas.h"
 
 namespace promocionesQEX::testing {
 namespace {
 
-class CompanionWindowsTest : public ::testing::Test {
+class CompanionWindowsTest : public WindowTest {
  protected:
-  static void SetUpTestSuite() {
-    db_ = new TempDatabase();
-    create_demo_data(*db_->connection(), DemoOptions{});
-    load_windows_library();  // installs the pick list and the key sender
-  }
-  static void TearDownTestSuite() { delete db_; }
-  void SetUp() override {
-    sql_ = std::make_shared<RecordingConnection>(db_->connection());
-  }
-  static TempDatabase* db_;
-  std::shared_ptr<RecordingConnection> sql_;
+  // Installs the pick list and the key sender.
+  static void SetUpTestSuite() { load_windows_library(); }
 };
-TempDatabase* CompanionWindowsTest::db_ = nullptr;
 
 TEST_F(CompanionWindowsTest, PickListNarrowsAsTheUserTypesAndAnswersTheKey) {
   using capture::PickList;
@@ -67,7 +49,8 @@ TEST_F(CompanionWindowsTest, PickListNarrowsAsTheUserTypesAndAnswersTheKey) {
             QTest::keyClick(list.filtro, static_cast<Qt::Key>(c.finish));
           } else {
             ASSERT_EQ(list.lista->model()->rowCount(), 1);
-            const QRect r = list.lista->visualRect(list.lista->model()->index(0, 0));
+            const QRect r =
+                list.lista->visualRect(list.lista->model()->index(0, 0));
             QTest::mouseClick(list.lista->viewport(), Qt::LeftButton, {},
                               r.center());
             QTest::mouseDClick(list.lista->viewport(), Qt::LeftButton, {},
@@ -97,8 +80,6 @@ TEST_F(CompanionWindowsTest, KeysGoToTheFocusedWidget) {
 }
 
 TEST_F(CompanionWindowsTest, SeriesDialogOffersTheStockAndKeepsTheCellsSeries) {
-  FakeCompanionsGuard fakes;
-  fakes.sesion->conexion = sql_;
   const DemoShowcase s = demo_showcase(DemoOptions{});
   const std::string filtro = "Existencia_Serie.Sc_Cve_Sucursal = '" + s.branch +
                              "' AND Existencia_Serie.Al_Cve_Almacen = '" +
@@ -106,7 +87,7 @@ TEST_F(CompanionWindowsTest, SeriesDialogOffersTheStockAndKeepsTheCellsSeries) {
                              "' AND Existencia_Serie.Pr_Cve_Producto = '" +
                              s.serialized_product + "' ";
   std::vector<std::string> stock;
-  for (Recordset rs = db_->exec(
+  for (Recordset rs = demo_store().exec(
            "SELECT Sr_Cve_Serie FROM Existencia_Serie WHERE " + filtro +
            "AND Es_Cve_Estado = 'LI' ORDER BY Sr_Cve_Serie");
        !rs.eof(); rs.move_next())
@@ -131,12 +112,13 @@ TEST_F(CompanionWindowsTest, SeriesDialogOffersTheStockAndKeepsTheCellsSeries) {
           auto* list = d.findChild<QListWidget*>("lista");
           for (int i = 0; i < list->count(); ++i)
             items << list->item(i)->text() +
-                         (list->item(i)->checkState() == Qt::Checked ? " ✓" : "");
+                         (list->item(i)->checkState() == Qt::Checked ? " ✓"
+                                                                     : "");
           list->item(0)->setCheckState(Qt::Checked);
           list->item(3)->setCheckState(Qt::Unchecked);
-          QTest::mouseClick(d.findChild<QPushButton*>(c.accept ? "aceptar"
-                                                               : "cancelar"),
-                            Qt::LeftButton);
+          QTest::mouseClick(
+              d.findChild<QPushButton*>(c.accept ? "aceptar" : "cancelar"),
+              Qt::LeftButton);
         },
         [&] { return series->Capturar_Series(1, handed, "", filtro); });
     EXPECT_EQ(answer, c.answer);
@@ -148,8 +130,10 @@ TEST_F(CompanionWindowsTest, SeriesDialogOffersTheStockAndKeepsTheCellsSeries) {
   }
   EXPECT_EQ(sql_->statements().front(),
             "SELECT Existencia_Serie.Sr_Cve_Serie FROM Existencia_Serie WHERE "
-            "(" + filtro + ") AND Existencia_Serie.Es_Cve_Estado <> 'BA' "
-            "ORDER BY Existencia_Serie.Sr_Cve_Serie");
+            "(" +
+                filtro +
+                ") AND Existencia_Serie.Es_Cve_Estado <> 'BA' "
+                "ORDER BY Existencia_Serie.Sr_Cve_Serie");
 }
 
 }  // namespace

@@ -49,13 +49,8 @@ ToolResult CliTest::run(const std::vector<std::string>& args,
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    for (std::string& s : settings) {
-      const auto equals = s.find('=');
-      if (equals == std::string::npos)
-        unsetenv(s.c_str());
-      else
-        setenv(s.substr(0, equals).c_str(), s.c_str() + equals + 1, 1);
-    }
+    for (std::string& s : settings)
+      s.find('=') == std::string::npos ? unsetenv(s.c_str()) : putenv(s.data());
     redirect(0, "/dev/null", O_RDONLY);
     redirect(1, out, O_WRONLY | O_CREAT | O_TRUNC);
     redirect(2, err, O_WRONLY | O_CREAT | O_TRUNC);
