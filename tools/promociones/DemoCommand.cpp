@@ -1,5 +1,6 @@
 // demo: creates the demo database when it is missing, then walks the demo's
-// sale through every lookup, the code string and a global-discount document,
+// sale through every lookup, the code string and a global-discount document
+// and ends with the explanation of the sale line's quantity promotion,
 // printing each call's inputs and answers as the suite's users read them.
 #include <filesystem>
 
@@ -143,10 +144,16 @@ int run_demo_json(const CommonOptions& options, const LookupOptions& o,
   JsonObject document;
   document.text("base", options.bd).boolean("creada", created);
   int failures = 0;
+  // The last member: why each candidate of the sale line's quantity
+  // promotion applied or not.
+  const Lookup explicacion = [](const CommonOptions& c, const LookupOptions& l,
+                                std::ostream& out) {
+    return run_explicar(Explained::Promocion, c, l, out);
+  };
   const std::pair<const char*, Lookup> lookups[] = {
       {"promocion", run_promocion},       {"clasificador", run_clasificador},
       {"vigentes", run_vigentes},         {"pv_cantidad", run_pv_cantidad},
-      {"pv_importe", run_pv_importe},
+      {"pv_importe", run_pv_importe},     {"explicacion", explicacion},
   };
   for (const auto& [name, lookup] : lookups) {
     std::ostringstream answer;
@@ -209,6 +216,11 @@ int run_demo(const CommonOptions& common, std::ostream& out) {
   failures += run_pv_importe(options, o, out);
   heading(out, "Add_Promocion_Descuento_Global: documento de descuento");
   failures += walk_discount(out, options, s);
+  // The rows of the sale line's product at the customer's other levels did
+  // not apply: the explanation names the condition that stopped each one.
+  heading(out, "Explicación: por qué no aplicaron las otras promociones del "
+               "renglón");
+  failures += run_explicar(Explained::Promocion, options, o, out);
   return failures == 0 ? 0 : 1;
 }
 

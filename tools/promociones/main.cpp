@@ -141,7 +141,9 @@ std::string spanish(const CLI::ParseError& e) {
   const std::string detail =
       colon == std::string::npos ? text : text.substr(colon + 2);
   if (dynamic_cast<const CLI::RequiredError*>(&e))
-    return "falta una opción obligatoria (" + text + ")";
+    return text.find("subcommand") != std::string::npos
+               ? "falta el subcomando"
+               : "falta una opción obligatoria (" + text + ")";
   if (dynamic_cast<const CLI::ExtrasError*>(&e))
     return "argumentos no esperados: " + detail;
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&e))
