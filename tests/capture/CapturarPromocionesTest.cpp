@@ -104,39 +104,6 @@ TEST_F(CaptureTest, CancellingByButtonOrByClosingStillWritesTheGoods) {
   }
 }
 
-TEST_F(CaptureTest, PermissionsDecideWhichEditsPass) {
-  struct Case {
-    std::set<std::pair<std::string, std::string>> permisos;
-    std::vector<QString> edits;
-    std::vector<std::string> ids;
-    QString final_quantity;
-  } cases[] = {
-      // PROM01 forbids reducing; back to the granted quantity passes.
-      {{{"VENTAS", "PROM01"}, {"VENTAS", "PROM02"}},
-       {"3", "1", "2"},
-       {"ERR-ID:7500002"},
-       "2"},
-      // Without PROM02 an increase is refused; a reduction passes.
-      {{}, {"3", "1"}, {"ERR-ID:7500003"}, "1"},
-      // Not a number, or negative: refused, the call goes on.
-      {{}, {"dos", "-1"}, {"", ""}, "2"},
-  };
-  for (const Case& c : cases) {
-    fakes_->sesion->permisos = c.permisos;
-    fakes_->sesion->mensajes.clear();
-    QString last;
-    capturar({"VENTAS", false, "", 7}, [&](frmCapturarPromocion& w) {
-      for (const QString& e : c.edits) type_cell(w, 0, "Cantidad", e);
-      last = cell(w, 0, "Cantidad");
-      cancelar(w);
-    });
-    EXPECT_EQ(message_ids(), c.ids);
-    EXPECT_EQ(last, c.final_quantity);
-  }
-  EXPECT_EQ(fakes_->sesion->mensajes.at(0).Mensaje,
-            "La cantidad debe ser un número no negativo: \"dos\"");
-}
-
 TEST_F(CaptureTest, FlagsOutliveTheCallAndBelongToTheThread) {
   fakes_->sesion->permisos = {{"VENTAS", "PROM02"}};
   capturar({"VENTAS", false, "", 7}, cancelar);
@@ -168,35 +135,60 @@ TEST_F(CaptureTest, FlagsOutliveTheCallAndBelongToTheThread) {
   EXPECT_EQ(error, 5);
 }
 
-TEST_F(CaptureTest, AvailabilityIsComparedAtFourDecimalsByButtonAndF4) {
-  fakes_->sesion->permisos = {{"VENTAS", "PROM02"}};
+// Which quantity edits pass: the user's permissions decide on a reduction
+// (PROM01 forbids it) and an increase (PROM02 allows it); accepting compares
+// the quantity with the stock (2) at four decimals, by button or by F4,
+// which commits the open editor first.
+TEST_F(CaptureTest, EditsPassByPermissionAndAcceptanceByStock) {
+  using Permisos = std::set<std::pair<std::string, std::string>>;
+  const Permisos both = {{"VENTAS", "PROM01"}, {"VENTAS", "PROM02"}};
+  const Permisos increase = {{"VENTAS", "PROM02"}};
   struct Case {
-    QString quantity;
-    int finish_key;
+    Permisos permisos;
+    std::vector<QString> edits;  // the last one left with `finish`
+    int finish;
+    std::vector<std::string> ids;
+    QString quantity;  // the cell before the button, or after F4 when open
     bool accepted;
   } cases[] = {
-      {"2.00004", Qt::Key_Return, true},
-      {"2.0001", Qt::Key_Return, false},
-      // F4 commits the open editor, then accepts with the same check.
-      {"2.00004", Qt::Key_F4, true},
-      {"5", Qt::Key_F4, false},
+      // Reducing is refused; back to the granted quantity passes.
+      {both, {"3", "1", "2"}, Qt::Key_Return, {"ERR-ID:7500002"}, "2", true},
+      {{}, {"3", "1"}, Qt::Key_Return, {"ERR-ID:7500003"}, "1", true},
+      {increase, {"2.00004"}, Qt::Key_Return, {}, "2.00004", true},
+      {increase,
+       {"2.0001"},
+       Qt::Key_Return,
+       {"ERR-ID:7500001"},
+       "2.0001",
+       false},
+      {increase, {"2.00004"}, Qt::Key_F4, {}, "", true},
+      {increase, {"5"}, Qt::Key_F4, {"ERR-ID:7500001"}, "5", false},
+      // Not a number, or negative: refused, the call goes on.
+      {{}, {"dos", "-1"}, Qt::Key_Return, {"", ""}, "2", true},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.edits.back().toStdString());
+    fakes_->sesion->permisos = c.permisos;
     fakes_->sesion->mensajes.clear();
+    QString quantity;
     bool still_open = false;
     const bool accepted =
         capturar({"VENTAS", false, "", 7}, [&](frmCapturarPromocion& w) {
-          type_cell(w, 0, "Cantidad", c.quantity, c.finish_key);
-          if (c.finish_key == Qt::Key_Return) aceptar(w);
+          for (const QString& e : c.edits)
+            type_cell(w, 0, "Cantidad", e,
+                      &e == &c.edits.back() ? c.finish : Qt::Key_Return);
+          quantity = w.isVisible() ? cell(w, 0, "Cantidad") : "";
+          if (c.finish == Qt::Key_Return) aceptar(w);
           still_open = w.isVisible();
           cancelar(w);
         });
-    EXPECT_EQ(accepted, c.accepted) << c.quantity.toStdString();
+    EXPECT_EQ(accepted, c.accepted);
     EXPECT_EQ(still_open, !c.accepted);
-    EXPECT_EQ(message_ids(), c.accepted
-                                 ? std::vector<std::string>{}
-                                 : std::vector<std::string>{"ERR-ID:7500001"});
+    EXPECT_EQ(message_ids(), c.ids);
+    EXPECT_EQ(quantity, c.quantity);
   }
+  EXPECT_EQ(fakes_->sesion->mensajes.at(0).Mensaje,
+            "La cantidad debe ser un número no negativo: \"dos\"");
 }
 
 // Enter moves to the next shown column and never accepts; accepting with

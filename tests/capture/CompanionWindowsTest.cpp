@@ -6,9 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableView>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include "CaptureFixture.h"
 #include "capture/CompanionWindows.h"
@@ -65,11 +63,9 @@ TEST_F(CompanionWindowsTest, PickListNarrowsAsTheUserTypesAndAnswersTheKey) {
 }
 
 TEST_F(CompanionWindowsTest, KeysGoToTheFocusedWidget) {
-  QWidget window;
-  auto* layout = new QVBoxLayout(&window);
+  QWidget window;  // Tab moves on in the order of creation
   auto* first = new QLineEdit(&window);
   auto* second = new QLineEdit(&window);
-  for (QWidget* w : {first, second}) layout->addWidget(w);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   first->setFocus();
@@ -123,10 +119,8 @@ TEST_F(CompanionWindowsTest, SeriesDialogOffersTheStockAndKeepsTheCellsSeries) {
         [&] { return series->Capturar_Series(1, handed, "", filtro); });
     EXPECT_EQ(answer, c.answer);
     EXPECT_EQ(series->Cantidad_Series(), c.count);
-    EXPECT_EQ(items, QStringList({QString::fromStdString(stock[0]),
-                                  QString::fromStdString(stock[1] + " ✓"),
-                                  QString::fromStdString(stock[2]),
-                                  "X-9 (sin existencia) ✓"}));
+    EXPECT_EQ(items, texts({stock[0], stock[1] + " ✓", stock[2],
+                            "X-9 (sin existencia) ✓"}));
   }
   EXPECT_EQ(sql_->statements().front(),
             "SELECT Existencia_Serie.Sr_Cve_Serie FROM Existencia_Serie WHERE "

@@ -76,10 +76,7 @@ TEST_F(DescuentoGlobal, AFileThatIsNotADocumentRecordsNothing) {
        "promociones: CSV renglón 2: Costo -0.5 no puede ser negativo\n"},
       {kDocumentHeader + with(kLine, ",MXN,1,", ",MXN,0,"),
        "promociones: CSV renglón 1: Tipo_Cambio 0 debe ser mayor que cero\n"},
-      {kDocumentHeader + with(kLine, ",P1,",
-                              std::string(",P\0"
-                                          "1,",
-                                          5)),
+      {kDocumentHeader + with(kLine, ",P1,", std::string(",P\0001,", 5)),
        "promociones: CSV renglón 1: Producto contiene un carácter nulo (byte "
        "0)\n"},
       {kDocumentHeader +
@@ -147,10 +144,10 @@ TEST_F(DescuentoGlobal, AKilledRecordingLeavesItsWholeDocumentOrNothing) {
   }();
   std::set<std::string> printed = {"0000000001"};
   std::mt19937 random(20261206);
+  std::uniform_int_distribution<long> delay(
+      0,
+      std::chrono::duration_cast<std::chrono::microseconds>(whole_run).count());
   for (int i = 0; i < 12; ++i) {
-    std::uniform_int_distribution<long> delay(
-        0, std::chrono::duration_cast<std::chrono::microseconds>(whole_run)
-               .count());
     const ToolResult r =
         run({"descuento-global", "--bd", bd(), "--archivo", archivo},
             std::chrono::microseconds(delay(random)));
