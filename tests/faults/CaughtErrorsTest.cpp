@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "DiscountFixture.h"
-#include "FailingConnection.h"
 #include "TempDatabase.h"
 #include "companions/CommonServices.h"
 #include "companions/DataSession.h"
@@ -18,9 +18,41 @@
 #include "frame/Publico.h"
 #include "promocionesQEX/Companions.h"
 #include "promocionesQEX/Promociones.h"
+#include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::testing {
 namespace {
+
+struct StatementCount {
+  int fail_at = 0;  // 0: none fails
+  std::vector<std::string> sent;
+};
+
+std::string injected_failure(int n) {
+  return "fallo provocado en la sentencia " + std::to_string(n);
+}
+
+// Hands statements to another connection and fails the n-th statement sent
+// through any connection sharing its count, before the statement reaches the
+// engine: a dropped link or a full disk at that point.
+class FailingConnection : public Connection {
+ public:
+  FailingConnection(std::shared_ptr<Connection> inner,
+                    std::shared_ptr<StatementCount> count)
+      : inner_(std::move(inner)), count_(std::move(count)) {}
+  Recordset execute(const std::string& text) override {
+    count_->sent.push_back(text);
+    const int n = static_cast<int>(count_->sent.size());
+    if (n == count_->fail_at)
+      throw RuntimeError(-2147467259, injected_failure(n));
+    return inner_->execute(text);
+  }
+  std::string_view engine() const override { return inner_->engine(); }
+
+ private:
+  std::shared_ptr<Connection> inner_;
+  std::shared_ptr<StatementCount> count_;
+};
 
 const DemoOptions kDemo;
 
