@@ -17,16 +17,33 @@ using namespace promocionesQEX;
 
 namespace {
 
-DemoOptions options_for(long promotion_rows) {
+DemoOptions options_for(long size, Store store) {
   DemoOptions o;
-  o.promotions_per_table = static_cast<int>(promotion_rows / 3);
-  // A chain with a million promotions sells tens of thousands of products
-  // to tens of thousands of customers.
-  o.products = static_cast<int>(std::max(200L, promotion_rows / 20));
-  o.customers = static_cast<int>(std::max(100L, promotion_rows / 20));
   o.branches = 5;
   o.sales = 200;  // the whole-sale benchmark's, 20 lines each
+  const long rows = store == Store::EveryoneInForce ? 1000 : size;
+  o.promotions_per_table = static_cast<int>(rows / 3);
+  // A chain with a million promotions sells tens of thousands of products
+  // to tens of thousands of customers.
+  o.products = static_cast<int>(std::max(200L, rows / 20));
+  o.customers = static_cast<int>(std::max(100L, rows / 20));
+  if (store == Store::SameInForce) {
+    o.products = 2000;
+    o.customers = 1000;
+    o.in_force_per_table = 100;
+  }
+  if (store == Store::EveryoneInForce)
+    o.everyone_pv_in_force = static_cast<int>(size);
   return o;
+}
+
+std::string file_name(long size, Store store) {
+  // The generation's version is in the name: a file from an older
+  // generator holds another mix and is left alone.
+  const char* kind = store == Store::Realistic    ? "v2-"
+                     : store == Store::SameInForce ? "v2-vigentes-fijas-"
+                                                   : "v2-para-todos-";
+  return "promociones-" + std::string(kind) + std::to_string(size) + ".db";
 }
 
 std::string directory() {
@@ -34,13 +51,10 @@ std::string directory() {
   return dir && *dir ? dir : "bench-data";
 }
 
-BenchDatabase make(long promotion_rows) {
-  const DemoOptions options = options_for(promotion_rows);
+BenchDatabase make(long size, Store store) {
+  const DemoOptions options = options_for(size, store);
   std::filesystem::create_directories(directory());
-  // The generation's version is in the name: a file from an older
-  // generator holds another mix and is left alone.
-  const std::string path = directory() + "/promociones-v2-" +
-                           std::to_string(promotion_rows) + ".db";
+  const std::string path = directory() + "/" + file_name(size, store);
   if (!std::filesystem::exists(path)) {
     const auto start = std::chrono::steady_clock::now();
     const std::string partial = path + ".partial";
@@ -62,11 +76,11 @@ BenchDatabase make(long promotion_rows) {
 
 }  // namespace
 
-const BenchDatabase& bench_database(long promotion_rows) {
-  static std::map<long, BenchDatabase> made;
-  auto it = made.find(promotion_rows);
-  if (it == made.end())
-    it = made.emplace(promotion_rows, make(promotion_rows)).first;
+const BenchDatabase& bench_database(long size, Store store) {
+  static std::map<std::pair<long, Store>, BenchDatabase> made;
+  const auto key = std::make_pair(size, store);
+  auto it = made.find(key);
+  if (it == made.end()) it = made.emplace(key, make(size, store)).first;
   return it->second;
 }
 

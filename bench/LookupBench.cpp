@@ -106,6 +106,23 @@ LOOKUP_BENCHMARKS(Get_Promocion_Vigentes, get_vigentes, Rows::All)
 LOOKUP_BENCHMARKS(Get_Promocion_Pv_Cantidad, get_pv_cantidad, Rows::All)
 LOOKUP_BENCHMARKS(Get_Promocion_Pv_Importe, get_pv_importe, Rows::All)
 
+// The showcase's Pv lookup by quantity on stores holding `range(0)` Pv
+// promotions for every customer in force that it visits without a match:
+// the difference between 10,000 and 0 over 10,000 is what one such
+// promotion costs (bench/ratios.py prints it).
+void BM_Pv_everyone_library(benchmark::State& state) {
+  const BenchDatabase& db =
+      bench_database(state.range(0), Store::EveryoneInForce);
+  use_database(db);
+  Promociones promociones;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(get_pv_cantidad(promociones, db));
+}
+BENCHMARK(BM_Pv_everyone_library)
+    ->Arg(0)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond);
+
 // The process's resident size in kilobytes.
 double resident_kb() {
   long pages = 0;

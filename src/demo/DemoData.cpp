@@ -60,8 +60,7 @@ DemoSummary create_demo_data(Connection& connection,
   first.quantity = demo::write_showcase_quantity(promotions, world) + 1;
   first.classifier = demo::write_showcase_classifier(promotions, world) + 1;
   first.pv = demo::write_showcase_pv(promotions, world) + 1;
-  demo::generate_promotions(world, options.promotions_per_table, options.seed,
-                            first, promotions);
+  demo::generate_promotions(world, options, first, promotions);
   promotions.flush();
   transaction.commit();
 

@@ -25,6 +25,15 @@ struct DemoOptions {
   // benchmarks also raise products and customers (the promotions spread over
   // them).
   int promotions_per_table = 60;
+  // -1: each generated row's validity is drawn as a chain's history holds
+  // it (a few rows in a hundred in force). n >= 0: exactly the first n
+  // rows of each table are in force and the rest have expired, so that
+  // stores of different history sizes share the same rows in force.
+  int in_force_per_table = -1;
+  // Pv promotions by quantity for every customer ('%'), in force at the
+  // moment, for the retired product: rows every Pv quantity lookup visits
+  // without a match.
+  int everyone_pv_in_force = 0;
   // Stored sales drawn across the customers and products, each of
   // `lines_per_sale` lines (Promocion_Pv_Venta rows); about a third of the
   // lines buy enough of a product whose quantity promotion is in force for

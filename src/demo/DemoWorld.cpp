@@ -201,7 +201,8 @@ void check_options(const DemoOptions& options) {
   if (options.branches < 2) refuse("se necesitan al menos 2 sucursales");
   if (options.products < 100) refuse("se necesitan al menos 100 productos");
   if (options.customers < 10) refuse("se necesitan al menos 10 clientes");
-  if (options.promotions_per_table < 0) {
+  if (options.promotions_per_table < 0 || options.everyone_pv_in_force < 0 ||
+      options.in_force_per_table < -1) {
     refuse("el número de promociones no puede ser negativo");
   }
   if (options.sales < 0 || options.lines_per_sale < 1 ||

@@ -19,19 +19,23 @@ constexpr std::array<const char*, 5> kPvQuantityCodes = {"CL", "CA", "GR", "RU",
 constexpr std::array<const char*, 5> kPvAmountCodes = {"CL", "CC", "GC", "RT",
                                                        "SG"};
 
+// When a row's validity falls: drawn as a chain's history holds it, or
+// imposed (stores of different history sizes sharing their rows in force).
+enum class Era { Drawn, InForce, Expired };
+
 class Generator {
  public:
   Generator(const DemoWorld& world, std::uint32_t seed)
       : world_(world), random_(seed ^ kPromotionStream) {}
 
-  QuantityPromotion quantity_promotion();
-  ClassifierPromotion classifier_promotion();
-  PvPromotion pv_promotion();
+  QuantityPromotion quantity_promotion(Era era);
+  ClassifierPromotion classifier_promotion(Era era);
+  PvPromotion pv_promotion(Era era);
 
  private:
   int level();
   std::string scope_value(int level);
-  Schedule schedule(bool past_only);
+  Schedule schedule(Era era);
   const Product& product() { return random_.pick(world_.products); }
   PvClassifier pv_classifier(bool by_amount);
   PvDetail pv_detail();
@@ -71,17 +75,19 @@ std::string Generator::scope_value(int level) {
   }
 }
 
-Schedule Generator::schedule(bool past_only) {
+Schedule Generator::schedule(Era era) {
   const DateTime& m = world_.moment;
   Schedule s;
   // A chain keeps years of history: of every hundred rows, four are in
   // force around the moment, one is still to come and the rest expired
   // within the last five years.
-  int era = past_only ? 50 : random_.below(100);
-  if (era < 4) {  // in force around the moment
+  const int drawn = era == Era::InForce   ? 0
+                    : era == Era::Expired ? 50
+                                          : random_.below(100);
+  if (drawn < 4) {  // in force around the moment
     s.first_day = add_days(m, -random_.between(0, 30));
     s.last_day = add_days(m, random_.between(1, 60));
-  } else if (era < 99) {  // expired
+  } else if (drawn < 99) {  // expired
     s.last_day = add_days(m, -random_.between(1, 5 * 365));
     s.first_day = add_days(s.last_day, -random_.between(7, 90));
   } else {  // to come
@@ -102,14 +108,14 @@ Schedule Generator::schedule(bool past_only) {
   return s;
 }
 
-QuantityPromotion Generator::quantity_promotion() {
+QuantityPromotion Generator::quantity_promotion(Era era) {
   const Product& sold = product();
   const Product& gift = random_.chance(50) ? sold : product();
   QuantityPromotion p;
   int lvl = level();
   p.scope = kQuantityCodes[lvl];
   p.scope_value = scope_value(lvl);
-  p.schedule = schedule(false);
+  p.schedule = schedule(era);
   p.product = sold.key;
   p.unit = sold.unit;
   if (random_.chance(30)) {
@@ -127,7 +133,7 @@ QuantityPromotion Generator::quantity_promotion() {
   return p;
 }
 
-ClassifierPromotion Generator::classifier_promotion() {
+ClassifierPromotion Generator::classifier_promotion(Era era) {
   ClassifierPromotion p;
   const CatalogueEntry& line = random_.pick(world_.lines);
   p.classifier_value = line.key;
@@ -141,7 +147,7 @@ ClassifierPromotion Generator::classifier_promotion() {
   int lvl = level();
   p.scope = kQuantityCodes[lvl];
   p.scope_value = scope_value(lvl);
-  p.schedule = schedule(false);
+  p.schedule = schedule(era);
   p.quantity = random_.between(2, 50);
   p.gift_quantity = random_.between(1, 5);
   p.percentage = 5.0 * random_.between(1, 6);
@@ -195,7 +201,7 @@ PvDetail Generator::pv_detail() {
   }
 }
 
-PvPromotion Generator::pv_promotion() {
+PvPromotion Generator::pv_promotion(Era era) {
   PvPromotion p;
   bool by_amount = random_.chance(40);
   int lvl = level();
@@ -205,7 +211,7 @@ PvPromotion Generator::pv_promotion() {
   // have expired.
   bool everyone = random_.chance(2);
   p.scope_value = everyone ? "%" : scope_value(lvl);
-  p.schedule = schedule(everyone);
+  p.schedule = schedule(everyone ? Era::Expired : era);
   p.threshold = by_amount ? 100.0 * random_.between(2, 50)
                           : double(random_.between(1, 12));
   p.classifiers.push_back(pv_classifier(by_amount));
@@ -221,19 +227,50 @@ PvPromotion Generator::pv_promotion() {
 
 }  // namespace
 
-void generate_promotions(const DemoWorld& world, int count, std::uint32_t seed,
+void generate_promotions(const DemoWorld& world, const DemoOptions& options,
                          FolioStart first, PromotionSink& sink) {
-  Generator generator(world, seed);
-  for (int n = 0; n < count; ++n) {
-    QuantityPromotion quantity = generator.quantity_promotion();
+  Generator generator(world, options.seed);
+  const int imposed = options.in_force_per_table;
+  for (int n = 0; n < options.promotions_per_table; ++n) {
+    const Era era = imposed < 0  ? Era::Drawn
+                    : n < imposed ? Era::InForce
+                                  : Era::Expired;
+    QuantityPromotion quantity = generator.quantity_promotion(era);
     quantity.folio = promotion_folio(first.quantity + n);
     sink.add(quantity);
-    ClassifierPromotion classifier = generator.classifier_promotion();
+    ClassifierPromotion classifier = generator.classifier_promotion(era);
     classifier.folio = promotion_folio(first.classifier + n);
     sink.add(classifier);
-    PvPromotion pv = generator.pv_promotion();
+    PvPromotion pv = generator.pv_promotion(era);
     pv.folio = promotion_folio(first.pv + n);
     sink.add(pv);
+  }
+  write_everyone_pv(world, options.everyone_pv_in_force,
+                    first.pv + options.promotions_per_table, sink);
+}
+
+// Pv promotions by quantity for every customer, in force all day every day
+// in every branch, for the retired product: every Pv quantity lookup visits
+// each of them and none matches a sale.
+void write_everyone_pv(const DemoWorld& world, int count, long first_folio,
+                       PromotionSink& sink) {
+  const Product& retired = world.products.back();
+  for (int n = 0; n < count; ++n) {
+    PvPromotion p;
+    p.folio = promotion_folio(first_folio + n);
+    p.kind = "02";
+    p.scope = "CL";
+    p.scope_value = "%";
+    p.schedule = in_force(world.moment);
+    p.schedule.opens = time_of_day(0, 0, 0);
+    p.schedule.closes = time_of_day(23, 59, 59);
+    p.threshold = 1;
+    PvClassifier only_retired;
+    only_retired.product = retired.key;
+    p.classifiers.push_back(only_retired);
+    p.details.push_back({"02", retired.key, 1});
+    p.comment = "Para todos los clientes: " + retired.description;
+    sink.add(p);
   }
 }
 

@@ -18,10 +18,14 @@ struct FolioStart {
   long pv = 1;
 };
 
-// `count` rows in each of Promocion_1x, Promocion_Clasificador and
-// Promocion_Pv (with its classifier rows and details), handed to `sink` in
-// the same order for the same arguments.
-void generate_promotions(const DemoWorld& world, int count, std::uint32_t seed,
+// `options.promotions_per_table` rows in each of Promocion_1x,
+// Promocion_Clasificador and Promocion_Pv (with its classifier rows and
+// details), then the `options.everyone_pv_in_force` Pv promotions for every
+// customer, handed to `sink` in the same order for the same options.
+void generate_promotions(const DemoWorld& world, const DemoOptions& options,
                          FolioStart first, PromotionSink& sink);
+
+void write_everyone_pv(const DemoWorld& world, int count, long first_folio,
+                       PromotionSink& sink);
 
 }  // namespace promocionesQEX::demo

@@ -126,8 +126,7 @@ std::vector<DemoSale> generate_sales(const DemoWorld& world,
   std::vector<DemoSale> sales;
   if (options.sales == 0) return sales;
   InForceQuantity in_force(world.moment);
-  generate_promotions(world, options.promotions_per_table, options.seed, {},
-                      in_force);
+  generate_promotions(world, options, {}, in_force);
   SaleDrawer drawer(world, std::move(in_force.kept), options.seed);
   for (long n = 1; n <= options.sales; ++n)
     sales.push_back(drawer.sale(n, options.lines_per_sale));

@@ -31,6 +31,7 @@ TEST(TsqlPatindex, FindsTheFirstMatchCountingCharactersFromOne) {
       {"%[xyz]%", "abzy", 3}, {"%[^a-c]%", "abcd", 4}, {"%[%]%", "50%", 3},
       {"%a_c%", "xxabcx", 3}, {"%C%", "abc", 3},       {"%[A-Z]%", "12q", 3},
       {"%o%", "AÑO", 3},      {"%ñ%", "AÑO", 2},       {"%a%", "á", 0},
+      {"%Bc%", "abCbc", 2},   {"%abcd%", "abc", 0},    {"%%", "", 1},
   };
   for (const auto& c : cases)
     EXPECT_EQ(patindex(c.pattern, c.text), c.expected)

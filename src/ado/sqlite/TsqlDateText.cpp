@@ -1,5 +1,7 @@
 #include "ado/sqlite/TsqlDateText.h"
 
+#include <string>
+
 namespace promocionesQEX::sqlite {
 namespace {
 
@@ -149,15 +151,9 @@ bool read_fixed_form(std::string_view t, DateParts& d, bool& is_date) {
   return true;
 }
 
-}  // namespace
-
-std::optional<DateParts> parse_date_text(std::string_view text) {
+// Any form SQL Server reads from text (see TsqlDateText.h).
+std::optional<DateParts> read_general_form(std::string_view text) {
   DateParts d;
-  bool is_date = false;
-  if (read_fixed_form(text, d, is_date)) {
-    return is_date ? std::optional<DateParts>(d) : std::nullopt;
-  }
-  d = DateParts();
   Reader in(text);
   in.skip_spaces();
   // A time alone is two digits at most before its colon.
@@ -176,6 +172,28 @@ std::optional<DateParts> parse_date_text(std::string_view text) {
   in.skip_spaces();
   if (!in.at_end()) return std::nullopt;
   return d;
+}
+
+}  // namespace
+
+std::optional<DateParts> parse_date_text(std::string_view text) {
+  DateParts d;
+  bool is_date = false;
+  if (read_fixed_form(text, d, is_date)) {
+    return is_date ? std::optional<DateParts>(d) : std::nullopt;
+  }
+  // The general reader costs several times the fixed forms, and a
+  // statement compares one literal of another form (a time of day written
+  // without padding, say) against row after row: the last text read that
+  // way is kept with its answer.
+  thread_local std::string last_text;
+  thread_local std::optional<DateParts> last_answer;
+  thread_local bool has_last = false;
+  if (has_last && text == last_text) return last_answer;
+  last_answer = read_general_form(text);
+  last_text.assign(text);
+  has_last = true;
+  return last_answer;
 }
 
 int iso_weekday(const DateParts& date) {

@@ -1,5 +1,6 @@
 #include "ado/sqlite/TsqlPattern.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -110,9 +111,45 @@ bool matches_rest(const std::vector<Element>& pattern, std::size_t first,
   return pi == pattern.size();
 }
 
+bool is_ascii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) & 0x80) return false;
+  }
+  return true;
+}
+
+char folded_ascii(char c) { return c >= 'A' && c <= 'Z' ? c + 0x20 : c; }
+
+// "%run%" with a run of plain characters, over ASCII texts: where the run
+// first occurs, case folded, which is what the general walk below answers
+// for such a pattern, without compiling it or decoding either text. The
+// lookups' weekday test ("%6%" against "1234567") runs once a row. Empty
+// when the pattern or the text is of another kind.
+std::optional<long> plain_run_position(std::string_view pattern,
+                                       std::string_view text) {
+  if (pattern.size() < 3 || pattern.front() != '%' || pattern.back() != '%') {
+    return std::nullopt;
+  }
+  const std::string_view run = pattern.substr(1, pattern.size() - 2);
+  if (run.find_first_of("%_[") != std::string_view::npos || !is_ascii(run) ||
+      !is_ascii(text)) {
+    return std::nullopt;
+  }
+  for (std::size_t start = 0; start + run.size() <= text.size(); ++start) {
+    std::size_t i = 0;
+    while (i < run.size() &&
+           folded_ascii(text[start + i]) == folded_ascii(run[i])) {
+      ++i;
+    }
+    if (i == run.size()) return static_cast<long>(start) + 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 long patindex(std::string_view pattern, std::string_view text) {
+  if (const auto position = plain_run_position(pattern, text)) return *position;
   const std::vector<Element> elements = compile(folded_chars(pattern));
   const std::u32string chars = folded_chars(text);
   const bool floating =
