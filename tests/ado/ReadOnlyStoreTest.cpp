@@ -10,7 +10,8 @@
 #include <cstdio>
 #include <string>
 
-#include "AdoTest.h"
+#include "Raised.h"
+#include "TempDatabase.h"
 #include "promocionesQEX/Connection.h"
 
 namespace promocionesQEX {
@@ -78,10 +79,10 @@ TEST(ReadOnlyStore, IsReadWhateverItsJournalAndDirectory) {
     const std::string path = dir.file("tienda.db");
     ASSERT_EQ(make_store(path, c.journal), c.journal);
     chmod(path.c_str(), 0444);
-    chmod(dir.path.c_str(), c.directory_mode);
+    chmod(dir.path().c_str(), c.directory_mode);
     EXPECT_TRUE(read_in_child(path))
         << c.journal << " store, directory " << std::oct << c.directory_mode;
-    chmod(dir.path.c_str(), 0700);
+    chmod(dir.path().c_str(), 0700);
     EXPECT_EQ(sqlite_exec(path, "PRAGMA journal_mode"), c.journal);
   }
 }

@@ -10,7 +10,8 @@
 #include <filesystem>
 #include <string>
 
-#include "AdoTest.h"
+#include "Raised.h"
+#include "TempDatabase.h"
 #include "promocionesQEX/Connection.h"
 #include "promocionesQEX/RuntimeError.h"
 
@@ -19,11 +20,6 @@ namespace {
 
 using ::testing::HasSubstr;
 using testing::raised;
-
-long count_rows(Connection& db, const std::string& table) {
-  Recordset rs = db.execute("SELECT COUNT(*) AS n FROM " + table);
-  return static_cast<long>(rs.field("n").as_number());
-}
 
 TEST(SqliteOpenConnection, OpensFilesAndMemoryAndRefusesOtherTexts) {
   testing::TempDir dir;
@@ -74,9 +70,10 @@ TEST_F(SqliteConnectionTest, TwoStatementsAreRefusedAndNothingRuns) {
   });
   EXPECT_EQ(error.number(), RuntimeError::kSqliteErrorBase + SQLITE_ERROR);
   EXPECT_THAT(error.description(), HasSubstr("more than one statement"));
-  EXPECT_EQ(count_rows(*db_, "Linea"), 3);
+  EXPECT_EQ(testing::rows(db_->execute("SELECT Id FROM Linea")).size(), 3u);
   db_->execute("DELETE FROM Linea WHERE Id = 3; -- one statement");
-  EXPECT_EQ(count_rows(*db_, "Linea"), 2);
+  EXPECT_EQ(testing::rows(db_->execute("SELECT Id FROM Linea")),
+            (std::vector<std::string>{"1", "2"}));
 }
 
 // Engine errors are numbered apart from the runtime errors (the primary

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "AdoTest.h"
+#include "Raised.h"
 #include "TempDatabase.h"
 #include "promocionesQEX/Connection.h"
 #include "promocionesQEX/RuntimeError.h"
@@ -25,13 +25,8 @@ class SqliteDialect : public ::testing::Test {
  protected:
   void run(const std::string& sql) { db_.exec(sql); }
 
-  // The first column of every row, as text.
-  Texts column(const std::string& sql) {
-    Texts values;
-    for (Recordset rs = db_.exec(sql); !rs.eof(); rs.move_next())
-      values.push_back(rs.field(0).as_text());
-    return values;
-  }
+  // Every row of a one-column answer, as text.
+  Texts column(const std::string& sql) { return testing::rows(db_.exec(sql)); }
 
   std::string error_of(const std::string& sql) {
     return testing::raised([&] { run(sql); }).description();

@@ -4,7 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "AdoTest.h"
+#include "Raised.h"
 #include "promocionesQEX/DateTime.h"
 #include "promocionesQEX/Recordset.h"
 #include "promocionesQEX/RuntimeError.h"
@@ -37,11 +37,11 @@ TEST(DateTime, ReadsTheLiteralFormsWritesFixedWidthCountsFromMonday) {
 
 TEST(GeneralNumber, WritesFifteenSignificantDigitsAndExponentsOnlyIfNeeded) {
   const std::pair<double, const char*> cases[] = {
-      {-3.75, "-3.75"},         {100, "100"},
-      {0.1 + 0.2, "0.3"},       {1.0 / 3, "0.333333333333333"},
-      {-0.0, "0"},              {123456789012345.0, "123456789012345"},
-      {1e15, "1E+15"},          {1234567890123456.0, "1.23456789012346E+15"},
-      {0.00001, "0.00001"},     {1.5e-7, "1.5E-07"}};
+      {-3.75, "-3.75"},     {100, "100"},
+      {0.1 + 0.2, "0.3"},   {1.0 / 3, "0.333333333333333"},
+      {-0.0, "0"},          {123456789012345.0, "123456789012345"},
+      {1e15, "1E+15"},      {1234567890123456.0, "1.23456789012346E+15"},
+      {0.00001, "0.00001"}, {1.5e-7, "1.5E-07"}};
   for (const auto& [value, expected] : cases)
     EXPECT_EQ(general_number(value), expected);
   EXPECT_EQ(general_number(1.5, ','), "1,5");

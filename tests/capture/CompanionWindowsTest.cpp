@@ -82,12 +82,9 @@ TEST_F(CompanionWindowsTest, SeriesDialogOffersTheStockAndKeepsTheCellsSeries) {
                              s.warehouse +
                              "' AND Existencia_Serie.Pr_Cve_Producto = '" +
                              s.serialized_product + "' ";
-  std::vector<std::string> stock;
-  for (Recordset rs = demo_store().exec(
-           "SELECT Sr_Cve_Serie FROM Existencia_Serie WHERE " + filtro +
-           "AND Es_Cve_Estado = 'LI' ORDER BY Sr_Cve_Serie");
-       !rs.eof(); rs.move_next())
-    stock.push_back(rs.field("Sr_Cve_Serie").as_text());
+  const std::vector<std::string> stock = rows(
+      demo_store().exec("SELECT Sr_Cve_Serie FROM Existencia_Serie WHERE " +
+                        filtro + "AND Es_Cve_Estado = 'LI' ORDER BY 1"));
   ASSERT_EQ(stock.size(), 3u);
   const std::string handed = stock[1] + ", X-9";
 

@@ -31,21 +31,8 @@ DemoOptions small_options(std::uint32_t seed = 7) {
   return options;
 }
 
-// Every row of the query, its columns joined by '|'.
-std::vector<std::string> rows(const TempDatabase& db, const std::string& sql) {
-  std::vector<std::string> out;
-  for (Recordset rs = db.exec(sql); !rs.eof(); rs.move_next()) {
-    std::string row;
-    for (std::size_t i = 0; i < rs.field_count(); ++i)
-      row += (i ? "|" : "") +
-             (rs.field(i).is_null() ? "NULL" : rs.field(i).as_text());
-    out.push_back(row);
-  }
-  return out;
-}
-
 long count(const TempDatabase& db, const std::string& sql) {
-  return std::stol(rows(db, sql).at(0));
+  return std::stol(rows(db.exec(sql)).at(0));
 }
 
 TEST(DemoData, SizesFollowTheOptionsAndRowsAreConsistent) {
@@ -97,7 +84,7 @@ TEST(DemoData, SizesFollowTheOptionsAndRowsAreConsistent) {
     EXPECT_EQ(count(db, sql), expected) << sql;
   // Promotions use every scope level of each lookup.
   auto codes = [&](const std::string& sql) {
-    auto values = rows(db, sql);
+    auto values = rows(db.exec(sql));
     return std::set<std::string>(values.begin(), values.end());
   };
   const std::set<std::string> quantity = {"CL", "CA", "GR", "RU", "SE"};
@@ -107,18 +94,17 @@ TEST(DemoData, SizesFollowTheOptionsAndRowsAreConsistent) {
               IsSupersetOf({"CL", "CA", "GR", "RU", "SG"}));
   EXPECT_THAT(codes("SELECT Pp_Aplicar FROM Promocion_Pv WHERE Pp_Tipo = '01'"),
               IsSupersetOf({"CL", "CC", "GC", "RT", "SG"}));
-  EXPECT_THAT(rows(db,
-                   "SELECT Pa_Nombre, Pa_Tipo, Pa_Valor FROM Parametro "
-                   "ORDER BY 1"),
+  EXPECT_THAT(rows(db.exec("SELECT Pa_Nombre, Pa_Tipo, Pa_Valor FROM Parametro "
+                           "ORDER BY 1")),
               ElementsAre("PED_VALIDAR_DISPONIBILIDAD_PARA_PROMOCION|B|1",
                           "VEN_PROMOCION_IMPORTE_AGRUPADOR|T|CT,DP,LN"));
   const DemoShowcase keys = demo_showcase(small_options());
   auto permissions = [&](const std::string& user) {
-    return rows(db,
-                "SELECT Pe_Cve_Permiso FROM Usuario_Permiso WHERE "
+    return rows(
+        db.exec("SELECT Pe_Cve_Permiso FROM Usuario_Permiso WHERE "
                 "Us_Cve_Usuario = '" +
-                    user + "' AND Tr_Cve_Transaccion = '" + keys.transaction +
-                    "' ORDER BY 1");
+                user + "' AND Tr_Cve_Transaccion = '" + keys.transaction +
+                "' ORDER BY 1"));
   };
   EXPECT_THAT(permissions(keys.user_with_permissions),
               ElementsAre("PROM01", "PROM02"));
@@ -132,11 +118,11 @@ TEST(DemoData, SameSeedSameRowsAnotherSeedOtherPromotions) {
   create_demo_data(*other.connection(), small_options(8));
   auto dump = [](const TempDatabase& db) {
     std::vector<std::string> all;
-    for (const auto& table : rows(db,
-                                  "SELECT name FROM sqlite_master WHERE "
-                                  "type = 'table' ORDER BY name"))
+    for (const auto& table :
+         rows(db.exec("SELECT name FROM sqlite_master WHERE "
+                      "type = 'table' ORDER BY name")))
       for (const auto& row :
-           rows(db, "SELECT * FROM " + table + " ORDER BY 1, 2"))
+           rows(db.exec("SELECT * FROM " + table + " ORDER BY 1, 2")))
         all.push_back(table + "|" + row);
     return all;
   };
@@ -146,7 +132,7 @@ TEST(DemoData, SameSeedSameRowsAnotherSeedOtherPromotions) {
   const std::string promotions =
       "SELECT Prm_Producto_Venta || Prm_Valor_Busqueda"
       " FROM Promocion_1x ORDER BY Prm_ID";
-  EXPECT_NE(rows(first, promotions), rows(other, promotions));
+  EXPECT_NE(rows(first.exec(promotions)), rows(other.exec(promotions)));
 }
 
 TEST(DemoData, RefusedOrFailedGenerationWritesNothing) {
@@ -186,7 +172,7 @@ TEST(BatchInsert, SendsOneStatementPerBatchInsideTheTransaction) {
   for (bool commit : {true, false}) {
     demo::Transaction transaction(recording);
     demo::BatchInsert batch(recording, "Promocion_Pv_Venta",
-                      {"Ppv_ID", "Ppv_Importe"}, 2);
+                            {"Ppv_ID", "Ppv_Importe"}, 2);
     batch.row().text("MXN").number(1250.5).end();
     batch.row().text("D'olar").number(-2).end();
     batch.row().text("EUR").number(1e20).end();

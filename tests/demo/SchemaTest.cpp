@@ -19,12 +19,8 @@
 namespace promocionesQEX {
 namespace {
 
+using testing::rows;
 using testing::TempDatabase;
-
-std::string single(const TempDatabase& db, const std::string& sql) {
-  Recordset rs = db.exec(sql);
-  return rs.eof() ? "<no row>" : rs.field(std::size_t{0}).as_text();
-}
 
 TEST(Schema, DefaultsFillWhatAnInsertLeavesOutAndKeysIgnoreCase) {
   TempDatabase db;
@@ -48,10 +44,10 @@ TEST(Schema, DefaultsFillWhatAnInsertLeavesOutAndKeysIgnoreCase) {
        "27"},
   };
   for (const auto& [sql, expected] : cases)
-    EXPECT_EQ(single(db, sql), expected) << sql;
+    EXPECT_EQ(rows(db.exec(sql)), std::vector<std::string>{expected}) << sql;
   // Creating it again is refused and loses no row.
   EXPECT_THROW(create_schema(*db.connection()), RuntimeError);
-  EXPECT_EQ(single(db, "SELECT COUNT(*) FROM Parametro"), "1");
+  EXPECT_EQ(rows(db.exec("SELECT * FROM Parametro")).size(), 1u);
 }
 
 struct Shape {
@@ -108,10 +104,9 @@ TEST(Schema, ScriptsOfBothEnginesDescribeTheSameTablesAndNoOther) {
   const Shape sqlite = shape_of(schema_text("sqlite"));
   const Shape sqlserver = shape_of(schema_text("sqlserver"));
   TempDatabase db;
-  EXPECT_EQ(std::to_string(sqlite.tables.size()),
-            single(db,
-                   "SELECT COUNT(*) FROM sqlite_master WHERE type = "
-                   "'table'"));
+  EXPECT_EQ(
+      sqlite.tables.size(),
+      rows(db.exec("SELECT 1 FROM sqlite_master WHERE type = 'table'")).size());
   EXPECT_EQ(sqlite.tables, sqlserver.tables);
   EXPECT_EQ(sqlite.indexes, sqlserver.indexes);
   EXPECT_GE(sqlite.indexes.size(), 7u);

@@ -8,38 +8,39 @@
 #include "promocionesQEX/Database.h"
 
 namespace promocionesQEX::testing {
-namespace {
 
-std::filesystem::path make_directory() {
+TempDir::TempDir() {
   std::string pattern =
       (std::filesystem::temp_directory_path() / "promocionesqex-XXXXXX")
           .string();
-  if (mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("TempDatabase: cannot create a directory from " +
+  if (mkdtemp(pattern.data()) == nullptr)
+    throw std::runtime_error("TempDir: cannot create a directory from " +
                              pattern);
-  }
-  return pattern;
+  path_ = pattern;
 }
 
-}  // namespace
-
-TempDatabase::TempDatabase(bool with_schema)
-    : directory_(make_directory()), path_(directory_ / "prueba.db") {
-  try {
-    connection_ = open_connection(path_.string());
-    if (with_schema) create_schema(*connection_);
-  } catch (...) {
-    connection_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(directory_, ignored);
-    throw;
-  }
-}
-
-TempDatabase::~TempDatabase() {
-  connection_.reset();
+TempDir::~TempDir() {
   std::error_code ignored;
-  std::filesystem::remove_all(directory_, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> rows(Recordset rs) {
+  std::vector<std::string> out;
+  for (; !rs.eof(); rs.move_next()) {
+    std::string row;
+    for (std::size_t i = 0; i < rs.field_count(); ++i)
+      row += (i ? "|" : "") +
+             (rs.field(i).is_null() ? "NULL" : rs.field(i).as_text());
+    out.push_back(row);
+  }
+  return out;
+}
+
+// A failure after the file is opened unwinds the members: the connection
+// closes and the directory goes.
+TempDatabase::TempDatabase(bool with_schema)
+    : connection_(open_connection(path_.string())) {
+  if (with_schema) create_schema(*connection_);
 }
 
 Recordset TempDatabase::exec(const std::string& sql) const {

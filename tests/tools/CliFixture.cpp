@@ -12,8 +12,6 @@
 #include <stdexcept>
 #include <thread>
 
-#include "promocionesQEX/Recordset.h"
-
 namespace promociones_cli::testing {
 namespace {
 
@@ -83,25 +81,9 @@ void CliTest::init_database() {
   EXPECT_EQ(r.err, "");
 }
 
-void CliTest::exec(const std::string& sql) {
+promocionesQEX::Recordset CliTest::exec(const std::string& sql) {
   if (!connection_) connection_ = promocionesQEX::open_connection(bd());
-  connection_->execute(sql);
-}
-
-long long CliTest::count(const std::string& table) {
-  return std::stoll(rows("SELECT COUNT(*) FROM " + table).at(0));
-}
-
-std::vector<std::string> CliTest::rows(const std::string& sql) {
-  if (!connection_) connection_ = promocionesQEX::open_connection(bd());
-  std::vector<std::string> out;
-  for (auto rs = connection_->execute(sql); !rs.eof(); rs.move_next()) {
-    std::string row;
-    for (std::size_t i = 0; i < rs.field_count(); ++i)
-      row += (i ? "|" : "") + rs.field(i).as_text();
-    out.push_back(row);
-  }
-  return out;
+  return connection_->execute(sql);
 }
 
 }  // namespace promociones_cli::testing

@@ -51,7 +51,7 @@ class CliTest : public ::testing::Test {
   // The database file the tests fill (it exists after init_database()).
   std::string bd() const { return path_in_directory("tienda.db"); }
   std::string path_in_directory(const std::string& name) const {
-    return (scratch_.path().parent_path() / name).string();
+    return scratch_.file(name);
   }
   std::string write_file(const std::string& name,
                          const std::string& text) const;
@@ -59,15 +59,19 @@ class CliTest : public ::testing::Test {
   // `promociones init --bd bd()`; fails the test unless it succeeds quietly.
   void init_database();
   // One statement on the database, through a connection kept open.
-  void exec(const std::string& sql);
-  long long count(const std::string& table);
+  promocionesQEX::Recordset exec(const std::string& sql);
   // The rows a query answers, each as its fields' texts joined by '|'.
-  std::vector<std::string> rows(const std::string& sql);
+  std::vector<std::string> rows(const std::string& sql) {
+    return promocionesQEX::testing::rows(exec(sql));
+  }
+  long long count(const std::string& table) {
+    return std::stoll(rows("SELECT COUNT(*) FROM " + table).at(0));
+  }
 
  private:
   // Its directory is the tests' and goes with it; the connection to bd()
   // closes first.
-  promocionesQEX::testing::TempDatabase scratch_{false};
+  promocionesQEX::testing::TempDir scratch_;
   std::shared_ptr<promocionesQEX::Connection> connection_;
 };
 
