@@ -26,19 +26,19 @@ std::string shown_part(const Variant& value, Shown how) {
   return text;
 }
 
-tCondicion judge(const ConditionSpec& spec, const StoredRows& rows,
+tCondicion judge(const ConditionRule& rule, const StoredRows& rows,
                  std::size_t row, std::size_t index) {
-  tCondicion c{std::string(spec.name),
-               verdict_of(rows.at(row, verdict_alias(index))), "", spec.venta};
-  for (const std::string& column : spec.columns) {
+  tCondicion c{std::string(rule.name),
+               verdict_of(rows.at(row, verdict_alias(index))), "", rule.venta};
+  for (const std::string& column : rule.columns) {
     if (!c.Valor.empty()) c.Valor += " a ";
-    c.Valor += shown_part(rows.at(row, column), spec.shown);
+    c.Valor += shown_part(rows.at(row, column), rule.shown);
   }
   return c;
 }
 
 // The row's level: the code it names among the five, then its value.
-void judge_scope(const ScopeSpec& scope, const StoredRows& rows,
+void judge_scope(const ScopeRule& scope, const StoredRows& rows,
                  std::size_t row, Candidate& candidate) {
   const Variant& type = rows.at(row, scope.type_field);
   tCondicion level{"nivel", Veredicto::No_Cumple, shown(type), ""};
@@ -66,7 +66,7 @@ void judge_scope(const ScopeSpec& scope, const StoredRows& rows,
   candidate.shown.Condiciones.push_back(std::move(value));
 }
 
-void append_scope_columns(std::string& sql, const ScopeSpec& scope) {
+void append_scope_columns(std::string& sql, const ScopeRule& scope) {
   if (!scope.levels) return;
   sql.append(", CASE");
   std::string any;
@@ -93,11 +93,11 @@ std::string CandidateQuery::statement(std::string_view select,
                                       std::string_view order) const {
   std::string sql(select);
   std::size_t index = 0;
-  for (const ConditionSpec& spec : before)
-    append_verdict_column(sql, spec.condition, verdict_alias(index++));
+  for (const ConditionRule& rule : before)
+    append_verdict_column(sql, rule.condition, verdict_alias(index++));
   append_scope_columns(sql, scope);
-  for (const ConditionSpec& spec : after)
-    append_verdict_column(sql, spec.condition, verdict_alias(index++));
+  for (const ConditionRule& rule : after)
+    append_verdict_column(sql, rule.condition, verdict_alias(index++));
   sql.append(" ").append(from_where).append(" ORDER BY ").append(order);
   return sql;
 }
@@ -110,11 +110,11 @@ std::vector<Candidate> CandidateQuery::read(const StoredRows& rows) const {
     c.shown.Folio = lookup::text_or_empty(rows.at(row, folio_field));
     c.shown.Comentario = lookup::text_or_empty(rows.at(row, comment_field));
     std::size_t index = 0;
-    for (const ConditionSpec& spec : before)
-      c.shown.Condiciones.push_back(judge(spec, rows, row, index++));
+    for (const ConditionRule& rule : before)
+      c.shown.Condiciones.push_back(judge(rule, rows, row, index++));
     judge_scope(scope, rows, row, c);
-    for (const ConditionSpec& spec : after)
-      c.shown.Condiciones.push_back(judge(spec, rows, row, index++));
+    for (const ConditionRule& rule : after)
+      c.shown.Condiciones.push_back(judge(rule, rows, row, index++));
     c.shown.Cumple = true;
     for (const tCondicion& condition : c.shown.Condiciones)
       c.shown.Cumple &= condition.Resultado == Veredicto::Cumple;

@@ -20,7 +20,7 @@ namespace promocionesQEX::explain {
 // How the row's columns read as the condition's value.
 enum class Shown { Value, DateRange, TimeRange };
 
-struct ConditionSpec {
+struct ConditionRule {
   std::string_view name;
   std::string condition;                  // as_condition(lookup's fragment)
   std::vector<std::string> columns;  // the row's values shown
@@ -30,7 +30,7 @@ struct ConditionSpec {
 
 // The row's scope code among the lookup's five (verdict "nivel"), then the
 // lookup's scope fragment for that level (verdict "ambito").
-struct ScopeSpec {
+struct ScopeRule {
   std::string type_column;  // as the statement writes it
   std::string type_field;  // as the result names it
   std::string value_field;
@@ -48,9 +48,9 @@ struct Candidate {
 };
 
 struct CandidateQuery {
-  std::vector<ConditionSpec> before;
-  ScopeSpec scope;
-  std::vector<ConditionSpec> after;
+  std::vector<ConditionRule> before;
+  ScopeRule scope;
+  std::vector<ConditionRule> after;
   std::string folio_field;
   std::string comment_field;
 

@@ -4,7 +4,7 @@
 #include "explain/CandidateQuery.h"
 #include "explain/Customer.h"
 #include "explain/LevelWinner.h"
-#include "explain/ScheduleSpecs.h"
+#include "explain/ScheduleRules.h"
 #include "explain/Verdicts.h"
 #include "frame/Publico.h"
 #include "lookup/ClassifierPromotionStatement.h"
@@ -51,11 +51,11 @@ tExplicacion Explicacion::Explica_Promocion_Clasificador(
   const std::string validity_date = servicios.Fecha_SQL(Fecha);
 
   CandidateQuery q;
-  q.before = {time_window_spec(kPrefix, Fecha),
-              weekday_spec(kPrefix, Fecha, weekday_date),
-              branch_spec(kPrefix, Sc_Cve_Sucursal)};
-  q.scope = scope_spec(kPrefix, customer, lookup::kPromotionScopeCodes);
-  q.after = {validity_spec(kPrefix, Fecha, validity_date), in_force_spec()};
+  q.before = {time_window_rule(kPrefix, Fecha),
+              weekday_rule(kPrefix, Fecha, weekday_date),
+              branch_rule(kPrefix, Sc_Cve_Sucursal)};
+  q.scope = scope_rule(kPrefix, customer, lookup::kPromotionScopeCodes);
+  q.after = {validity_rule(kPrefix, Fecha, validity_date), in_force_rule()};
   q.folio_field = "Pc_Folio";
   q.comment_field = "Pc_Comentario";
   const StoredRows rows = read_all(q.statement(

@@ -5,7 +5,7 @@
 #include "explain/CandidateQuery.h"
 #include "explain/Customer.h"
 #include "explain/PvEarned.h"
-#include "explain/ScheduleSpecs.h"
+#include "explain/ScheduleRules.h"
 #include "explain/Verdicts.h"
 #include "frame/Publico.h"
 #include "lookup/ProductClassification.h"
@@ -71,7 +71,7 @@ bool explain_group(const StoredRows& sums, std::size_t row,
     return false;
   }
   CandidateQuery q;
-  add_pv_specs(q,
+  add_pv_rules(q,
                {g.importe, "importe", m.fecha, m.clock, m.sucursal,
                 m.weekday_date, m.validity_date},
                customer, lookup::kPvAmountScopeCodes);

@@ -4,7 +4,7 @@
 // earned and the list the lookup returns.
 #include "explain/Customer.h"
 #include "explain/PvEarned.h"
-#include "explain/ScheduleSpecs.h"
+#include "explain/ScheduleRules.h"
 #include "explain/Verdicts.h"
 #include "frame/Publico.h"
 #include "lookup/ProductClassification.h"
@@ -68,7 +68,7 @@ tExplicacion Explicacion::Explica_Promocion_Pv_Cantidad(
   const std::string validity_date = servicios.Fecha_SQL(Fecha);
 
   CandidateQuery q;
-  add_pv_specs(q,
+  add_pv_rules(q,
                {Cantidad, "cantidad", Fecha, clock, Sc_Cve_Sucursal,
                 weekday_date, validity_date},
                customer, lookup::kPvQuantityScopeCodes);

@@ -4,7 +4,7 @@
 #include "explain/CandidateQuery.h"
 #include "explain/Customer.h"
 #include "explain/LevelWinner.h"
-#include "explain/ScheduleSpecs.h"
+#include "explain/ScheduleRules.h"
 #include "explain/Verdicts.h"
 #include "frame/Publico.h"
 #include "lookup/Counts16.h"
@@ -26,33 +26,33 @@ CandidateQuery quantity_query(const lookup::QuantitySaleLine& line,
                               std::string_view weekday_date,
                               std::string_view validity_date) {
   using namespace lookup;
-  auto spec = [](std::string_view name, std::string fragment_text,
+  auto rule = [](std::string_view name, std::string fragment_text,
                  std::string column, std::string venta) {
-    return ConditionSpec{name, as_condition(fragment_text), {std::move(column)},
+    return ConditionRule{name, as_condition(fragment_text), {std::move(column)},
                          Shown::Value, std::move(venta)};
   };
   CandidateQuery q;
   q.before = {
-      spec("unidad",
+      rule("unidad",
            fragment([&](std::string& s) { append_sold_unit(s, line.unidad); }),
            "Prm_Unidad_Venta", std::string(line.unidad)),
-      spec("cantidad", fragment([&](std::string& s) {
+      rule("cantidad", fragment([&](std::string& s) {
              append_sold_quantity(s, line.cantidad);
            }),
            "Prm_Cantidad_Venta", general_number(line.cantidad)),
-      time_window_spec(kPrefix, line.fecha),
-      weekday_spec(kPrefix, line.fecha, weekday_date),
-      spec("talla",
+      time_window_rule(kPrefix, line.fecha),
+      weekday_rule(kPrefix, line.fecha, weekday_date),
+      rule("talla",
            fragment([&](std::string& s) { append_sold_size(s, line.talla); }),
            "Prm_Talla_Venta", std::string(line.talla)),
-      spec("color",
+      rule("color",
            fragment([&](std::string& s) { append_sold_colour(s, line.color); }),
            "Prm_Color_Venta", std::string(line.color)),
-      branch_spec(kPrefix, line.sucursal),
+      branch_rule(kPrefix, line.sucursal),
   };
-  q.scope = scope_spec(kPrefix, customer, kPromotionScopeCodes);
-  q.after = {validity_spec(kPrefix, line.fecha, validity_date),
-             in_force_spec()};
+  q.scope = scope_rule(kPrefix, customer, kPromotionScopeCodes);
+  q.after = {validity_rule(kPrefix, line.fecha, validity_date),
+             in_force_rule()};
   q.folio_field = "Prm_Folio";
   q.comment_field = "Prm_Comentario";
   return q;

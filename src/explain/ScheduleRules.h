@@ -17,19 +17,19 @@ namespace promocionesQEX::explain {
 std::string weekday_text(const DateTime& fecha);
 
 // The sale's time of day, from the sale's moment.
-ConditionSpec time_window_spec(std::string_view prefix, const DateTime& fecha);
-ConditionSpec weekday_spec(std::string_view prefix, const DateTime& fecha,
+ConditionRule time_window_rule(std::string_view prefix, const DateTime& fecha);
+ConditionRule weekday_rule(std::string_view prefix, const DateTime& fecha,
                            std::string_view weekday_date);
-ConditionSpec branch_spec(std::string_view prefix, std::string_view sucursal);
-ScopeSpec scope_spec(std::string_view prefix, const Customer& customer,
+ConditionRule branch_rule(std::string_view prefix, std::string_view sucursal);
+ScopeRule scope_rule(std::string_view prefix, const Customer& customer,
                      const lookup::ScopeCodes& codes);
-ConditionSpec validity_spec(std::string_view prefix, const DateTime& fecha,
+ConditionRule validity_rule(std::string_view prefix, const DateTime& fecha,
                             std::string_view validity_date);
-ConditionSpec in_force_spec();
+ConditionRule in_force_rule();
 
 // Promocion_Pv: the threshold (`name` "cantidad" or "importe") and the
 // schedule with the time of day from the services' clock.
-struct PvSpecInput {
+struct PvRuleInput {
   double reached = 0;
   std::string_view name;
   DateTime fecha;
@@ -38,7 +38,7 @@ struct PvSpecInput {
   std::string_view weekday_date;
   std::string_view validity_date;
 };
-void add_pv_specs(CandidateQuery& query, const PvSpecInput& input,
+void add_pv_rules(CandidateQuery& query, const PvRuleInput& input,
                   const Customer& customer, const lookup::ScopeCodes& codes);
 
 }  // namespace promocionesQEX::explain

@@ -1,4 +1,4 @@
-#include "explain/ScheduleSpecs.h"
+#include "explain/ScheduleRules.h"
 
 #include <array>
 
@@ -23,7 +23,7 @@ std::string weekday_text(const DateTime& fecha) {
   return std::to_string(day) + " (" + kNames[day - 1] + ")";
 }
 
-ConditionSpec time_window_spec(std::string_view prefix, const DateTime& fecha) {
+ConditionRule time_window_rule(std::string_view prefix, const DateTime& fecha) {
   return {"horario",
           as_condition(fragment([&](std::string& s) {
             lookup::append_time_window(s, prefix, fecha);
@@ -33,7 +33,7 @@ ConditionSpec time_window_spec(std::string_view prefix, const DateTime& fecha) {
           fecha.time_text()};
 }
 
-ConditionSpec weekday_spec(std::string_view prefix, const DateTime& fecha,
+ConditionRule weekday_rule(std::string_view prefix, const DateTime& fecha,
                            std::string_view weekday_date) {
   return {"dia",
           as_condition(fragment([&](std::string& s) {
@@ -44,7 +44,7 @@ ConditionSpec weekday_spec(std::string_view prefix, const DateTime& fecha,
           weekday_text(fecha)};
 }
 
-ConditionSpec branch_spec(std::string_view prefix, std::string_view sucursal) {
+ConditionRule branch_rule(std::string_view prefix, std::string_view sucursal) {
   return {"sucursal",
           as_condition(fragment([&](std::string& s) {
             lookup::append_branch(s, prefix, sucursal);
@@ -54,9 +54,9 @@ ConditionSpec branch_spec(std::string_view prefix, std::string_view sucursal) {
           std::string(sucursal)};
 }
 
-ScopeSpec scope_spec(std::string_view prefix, const Customer& customer,
+ScopeRule scope_rule(std::string_view prefix, const Customer& customer,
                      const lookup::ScopeCodes& codes) {
-  ScopeSpec scope;
+  ScopeRule scope;
   scope.type_column = scope.type_field = column(prefix, "Tipo");
   scope.value_field = column(prefix, "Valor_Busqueda");
   scope.codes = &codes;
@@ -71,7 +71,7 @@ ScopeSpec scope_spec(std::string_view prefix, const Customer& customer,
   return scope;
 }
 
-ConditionSpec validity_spec(std::string_view prefix, const DateTime& fecha,
+ConditionRule validity_rule(std::string_view prefix, const DateTime& fecha,
                             std::string_view validity_date) {
   return {"vigencia",
           as_condition(fragment([&](std::string& s) {
@@ -82,7 +82,7 @@ ConditionSpec validity_spec(std::string_view prefix, const DateTime& fecha,
           fecha.date_text()};
 }
 
-ConditionSpec in_force_spec() {
+ConditionRule in_force_rule() {
   return {"estado",
           as_condition(fragment(lookup::append_in_force)),
           {"Es_Cve_Estado"},
@@ -90,7 +90,7 @@ ConditionSpec in_force_spec() {
           "LI"};
 }
 
-void add_pv_specs(CandidateQuery& query, const PvSpecInput& in,
+void add_pv_rules(CandidateQuery& query, const PvRuleInput& in,
                   const Customer& customer, const lookup::ScopeCodes& codes) {
   using namespace lookup;
   query.before = {
@@ -123,7 +123,7 @@ void add_pv_specs(CandidateQuery& query, const PvSpecInput& in,
        Shown::Value,
        std::string(in.sucursal)},
   };
-  ScopeSpec& scope = query.scope;
+  ScopeRule& scope = query.scope;
   scope.type_column = "Pp.Pp_Aplicar";
   scope.type_field = "Pp_Aplicar";
   scope.value_field = "Pp_Aplicar_Valor";
