@@ -100,14 +100,46 @@ int DateTime::iso_weekday() const {
   return w == 0 ? 7 : w;
 }
 
+namespace {
+
+// Writes `value` in `width` digits at `out` when it fits (0 to 10^width - 1),
+// as printf's %0<width>d would.
+bool put_digits(char* out, int value, int width) {
+  int limit = 1;
+  for (int i = 0; i < width; ++i) limit *= 10;
+  if (value < 0 || value >= limit) return false;
+  for (int i = width - 1; i >= 0; --i, value /= 10) out[i] = char('0' + value % 10);
+  return true;
+}
+
+// "a<sep>b<sep>c" with a in `first_width` digits and b, c in two; empty
+// when a field does not fit, for printf to write as it always did.
+std::string three_fields(int a, int first_width, int b, int c, char sep) {
+  char buf[12];
+  const int w = first_width;
+  if (!put_digits(buf, a, w) || !put_digits(buf + w + 1, b, 2) ||
+      !put_digits(buf + w + 4, c, 2))
+    return {};
+  buf[w] = buf[w + 3] = sep;
+  return std::string(buf, static_cast<std::size_t>(w) + 6);
+}
+
+}  // namespace
+
+// The texts go into every lookup's statements: digits are written by hand,
+// printf only for a field out of its usual range.
 std::string DateTime::date_text() const {
-  char buf[16];
+  std::string text = three_fields(year, 4, month, day, '-');
+  if (!text.empty()) return text;
+  char buf[48];
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", year, month, day);
   return buf;
 }
 
 std::string DateTime::time_text() const {
-  char buf[16];
+  std::string text = three_fields(hour, 2, minute, second, ':');
+  if (!text.empty()) return text;
+  char buf[48];
   std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", hour, minute, second);
   return buf;
 }
@@ -117,7 +149,10 @@ std::string DateTime::iso_text() const {
 }
 
 std::string DateTime::compact_date() const {
-  char buf[16];
+  char buf[48];
+  if (put_digits(buf, year, 4) && put_digits(buf + 4, month, 2) &&
+      put_digits(buf + 6, day, 2))
+    return std::string(buf, 8);
   std::snprintf(buf, sizeof buf, "%04d%02d%02d", year, month, day);
   return buf;
 }

@@ -4,6 +4,8 @@
 #include <locale.h>
 
 #include <cctype>
+#include <charconv>
+#include <cstdint>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -59,10 +61,21 @@ std::string exponent_form(const std::string& digits, int exponent, char sep) {
 std::string general_number(double value, char decimal_separator) {
   if (std::isnan(value) || std::isinf(value)) throw RuntimeError::Overflow();
   if (value == 0) return "0";
-  // 15 significant digits, rounded once by printf; then trailing zeros go.
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.*e", kSignificantDigits - 1,
-                std::fabs(value));
+  // A whole number of at most 15 digits (quantities, most amounts) is its
+  // own decimal text, which the general form below would give too.
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    const auto end = std::to_chars(buf, buf + sizeof buf,
+                                   static_cast<std::int64_t>(value)).ptr;
+    return std::string(buf, end);
+  }
+  // 15 significant digits, rounded once (as printf's %.14e); then trailing
+  // zeros go.
+  const auto end =
+      std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value),
+                    std::chars_format::scientific, kSignificantDigits - 1)
+          .ptr;
+  *end = '\0';
   std::string digits;
   const char* p = buf;
   for (; *p && *p != 'e'; ++p)
