@@ -76,13 +76,13 @@ TEST_F(PvCaptureTest, AcceptedRowsComeBackInListOrderWithKindsSwapped) {
       {{kPvPpdTipo, "K12"}, {kPvPrTipoProducto, "K13"}, {kPvLtCveLote, "L1"}});
   const std::string swapped = record(
       {{kPvPpdTipo, "K13"}, {kPvPrTipoProducto, "K12"}, {kPvLtCveLote, "L1"}});
-  struct Case {
-    std::string input, expected;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
+      // input, expected
       // As the lookups send it: back unchanged, reference included.
       {lookup, lookup},
       // Empty pieces and a 14-field record are skipped; past 15 is lost.
-      {"{|}" + lookup + "{|}{|}a<@>b{|}" + kinds + "<@>extra{|}",
+      {"{|}" + lookup + "{|}{|}" + lookup.substr(0, lookup.rfind("<@>")) +
+           "{|}" + kinds + "<@>extra{|}",
        lookup + "{|}" + swapped},
       // Fields 12 and 13 swap places on each round trip.
       {swapped, kinds},
@@ -91,22 +91,20 @@ TEST_F(PvCaptureTest, AcceptedRowsComeBackInListOrderWithKindsSwapped) {
       {record({{kPvPrCveProducto, "P\tQ"}}),
        "00000001<@>Ropa<@><@>P<@><@><@><@>0<@>0<@>0<@><@><@><@><@>"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(capturar(c.input, aceptar), c.expected) << c.input;
-  }
+  for (const auto& [input, expected] : cases)
+    EXPECT_EQ(capturar(input, aceptar), expected) << input;
   EXPECT_THAT(fakes_->sesion->mensajes, IsEmpty());
 }
 
 TEST_F(PvCaptureTest, FailuresLeaveTheirReasonBehindThePrefix) {
-  struct Case {
-    std::string input, error;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
+      // input, error
       {"", "No se especificaron promociones"},
       {"a<@>b{|}{|}", "Las promociones encontradas son invalidas"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(promociones_->Capturar_Promociones_Pv(c.input, "S1", "A1"), "");
-    EXPECT_EQ(promociones_->get_Error(), kPrefix + c.error);
+  for (const auto& [input, error] : cases) {
+    EXPECT_EQ(promociones_->Capturar_Promociones_Pv(input, "S1", "A1"), "");
+    EXPECT_EQ(promociones_->get_Error(), kPrefix + error);
   }
   // Cancelling does not touch Error.
   EXPECT_EQ(capturar(record(), cancelar), "");

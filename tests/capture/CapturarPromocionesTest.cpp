@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "CaptureFixture.h"
+#include "Raised.h"
 #include "capture/frmCapturarPromocion.h"
 #include "frame/Publico.h"
-#include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::testing {
 namespace {
@@ -42,13 +42,9 @@ class CaptureTest : public WindowTest {
         "1";
     promociones_->put_Sucursal(kKeys.branch);
     promociones_->put_Almacen(kKeys.warehouse);
-    const tPromocion g = granted();
     demo_store().exec(
-        "UPDATE Existencia SET Ex_Existencia = 2 WHERE Sc_Cve_Sucursal = '" +
-        kKeys.branch + "' AND Al_Cve_Almacen = '" + kKeys.warehouse +
-        "' AND Pr_Cve_Producto = '" + g.Pr_Cve_Producto +
-        "' AND Tl_Cve_Talla = '" + g.Tl_Cve_Talla + "' AND Cl_Cve_Color = '" +
-        g.Cl_Cve_Color + "'");
+        "UPDATE Existencia SET Ex_Existencia = 2 WHERE Pr_Cve_Producto = '" +
+        granted().Pr_Cve_Producto + "'");
   }
 
   bool capturar(const Linea& l, const Script& script) {
@@ -118,20 +114,16 @@ TEST_F(CaptureTest, FlagsOutliveTheCallAndBelongToTheThread) {
                   ::testing::Contains(::testing::HasSubstr("Tiene_Permiso"))));
 
   // A fresh thread starts with both flags false, and cannot open windows.
-  bool reducir = true, aumentar = true;
+  std::pair<bool, bool> flags{true, true};
   long error = 0;
   std::thread([&] {
-    reducir = publico().gbRestringeReducir;
-    aumentar = publico().gbPermiteAumentar;
-    try {
-      Promociones other;
-      capture_line(other, {});
-    } catch (const RuntimeError& e) {
-      error = e.number();
-    }
+    flags = {publico().gbRestringeReducir, publico().gbPermiteAumentar};
+    error = raised([] {
+              Promociones other;
+              capture_line(other, {});
+            }).number();
   }).join();
-  EXPECT_FALSE(reducir);
-  EXPECT_FALSE(aumentar);
+  EXPECT_EQ(flags, std::make_pair(false, false));
   EXPECT_EQ(error, 5);
 }
 
@@ -143,6 +135,7 @@ TEST_F(CaptureTest, EditsPassByPermissionAndAcceptanceByStock) {
   using Permisos = std::set<std::pair<std::string, std::string>>;
   const Permisos both = {{"VENTAS", "PROM01"}, {"VENTAS", "PROM02"}};
   const Permisos increase = {{"VENTAS", "PROM02"}};
+  const int kEnter = Qt::Key_Return, kF4 = Qt::Key_F4;
   struct Case {
     Permisos permisos;
     std::vector<QString> edits;  // the last one left with `finish`
@@ -152,19 +145,14 @@ TEST_F(CaptureTest, EditsPassByPermissionAndAcceptanceByStock) {
     bool accepted;
   } cases[] = {
       // Reducing is refused; back to the granted quantity passes.
-      {both, {"3", "1", "2"}, Qt::Key_Return, {"ERR-ID:7500002"}, "2", true},
-      {{}, {"3", "1"}, Qt::Key_Return, {"ERR-ID:7500003"}, "1", true},
-      {increase, {"2.00004"}, Qt::Key_Return, {}, "2.00004", true},
-      {increase,
-       {"2.0001"},
-       Qt::Key_Return,
-       {"ERR-ID:7500001"},
-       "2.0001",
-       false},
-      {increase, {"2.00004"}, Qt::Key_F4, {}, "", true},
-      {increase, {"5"}, Qt::Key_F4, {"ERR-ID:7500001"}, "5", false},
+      {both, {"3", "1", "2"}, kEnter, {"ERR-ID:7500002"}, "2", true},
+      {{}, {"3", "1"}, kEnter, {"ERR-ID:7500003"}, "1", true},
+      {increase, {"2.00004"}, kEnter, {}, "2.00004", true},
+      {increase, {"2.0001"}, kEnter, {"ERR-ID:7500001"}, "2.0001", false},
+      {increase, {"2.00004"}, kF4, {}, "", true},
+      {increase, {"5"}, kF4, {"ERR-ID:7500001"}, "5", false},
       // Not a number, or negative: refused, the call goes on.
-      {{}, {"dos", "-1"}, Qt::Key_Return, {"", ""}, "2", true},
+      {{}, {"dos", "-1"}, kEnter, {"", ""}, "2", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.edits.back().toStdString());
@@ -176,9 +164,9 @@ TEST_F(CaptureTest, EditsPassByPermissionAndAcceptanceByStock) {
         capturar({"VENTAS", false, "", 7}, [&](frmCapturarPromocion& w) {
           for (const QString& e : c.edits)
             type_cell(w, 0, "Cantidad", e,
-                      &e == &c.edits.back() ? c.finish : Qt::Key_Return);
+                      &e == &c.edits.back() ? c.finish : kEnter);
           quantity = w.isVisible() ? cell(w, 0, "Cantidad") : "";
-          if (c.finish == Qt::Key_Return) aceptar(w);
+          if (c.finish == kEnter) aceptar(w);
           still_open = w.isVisible();
           cancelar(w);
         });

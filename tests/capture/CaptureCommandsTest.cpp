@@ -2,7 +2,6 @@
 // demo database in a temporary directory, the window positions kept there.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "CliFixture.h"
@@ -46,14 +45,14 @@ TEST_F(CliTest, PicturesOffscreenAndCapturesNeedADisplayAndTheLibrary) {
     EXPECT_GT(png_size(png + name + ".png").first, 0) << name;
 
   const DemoShowcase s = demo_showcase(DemoOptions{});
-  std::vector<std::string> line = {"capturar", "--fecha",
-                                   DemoOptions{}.moment.iso_text()};
-  std::istringstream words(
-      "--bd " + bd() + " --sucursal " + s.branch + " --almacen " + s.warehouse +
-      " --cliente " + s.customer + " --producto " + s.product + " --talla " +
-      s.size + " --color " + s.colour + " --unidad " + s.unit + " --cantidad " +
-      general_number(s.quantity));
-  for (std::string word; words >> word;) line.push_back(word);
+  const std::vector<std::string> line = {
+      "capturar",  "--fecha",    DemoOptions{}.moment.iso_text(),
+      "--bd",      bd(),         "--sucursal",
+      s.branch,    "--almacen",  s.warehouse,
+      "--cliente", s.customer,   "--producto",
+      s.product,   "--talla",    s.size,
+      "--color",   s.colour,     "--unidad",
+      s.unit,      "--cantidad", general_number(s.quantity)};
   ToolResult r = run(line, {}, no_display);
   EXPECT_EQ(r.exit_code, 2);
   EXPECT_NE(r.err.find("no hay pantalla"), std::string::npos) << r.err;

@@ -26,25 +26,22 @@ TEST_F(CompanionWindowsTest, PickListNarrowsAsTheUserTypesAndAnswersTheKey) {
   const std::string query =
       "SELECT Ppd_ID, Ppd_Tipo, Ppd_Valor FROM Promocion_Pv_Detalle WHERE "
       "Pp_Folio = '00000001' ORDER BY Ppd_ID";
-  struct Case {
-    QString typed;
-    int finish;  // Enter, Escape, or 0: double click on the first row left
-    std::string key;
-  } cases[] = {
+  // Typed; Enter, Escape, or 0: double click on the first row left; the key.
+  const std::tuple<QString, int, std::string> cases[] = {
       {"", Qt::Key_Return, "0000000001"},
       {"99.5", Qt::Key_Return, "0000000002"},
       {"03", 0, "0000000003"},
       {"ninguno", Qt::Key_Escape, ""},  // Enter first: nothing to pick
   };
   auto servicios = make_default_servicios(sql_);
-  for (const Case& c : cases) {
+  for (const auto& [typed, finish, expected] : cases) {
     const std::string key = run_modal<PickList>(
         [&](PickList& list) {
-          QTest::keyClicks(list.filtro, c.typed);
-          if (c.finish == Qt::Key_Escape)
+          QTest::keyClicks(list.filtro, typed);
+          if (finish == Qt::Key_Escape)
             QTest::keyClick(list.filtro, Qt::Key_Return);
-          if (c.finish != 0) {
-            QTest::keyClick(list.filtro, static_cast<Qt::Key>(c.finish));
+          if (finish != 0) {
+            QTest::keyClick(list.filtro, static_cast<Qt::Key>(finish));
           } else {
             ASSERT_EQ(list.lista->model()->rowCount(), 1);
             const QRect r =
@@ -56,7 +53,7 @@ TEST_F(CompanionWindowsTest, PickListNarrowsAsTheUserTypesAndAnswersTheKey) {
           }
         },
         [&] { return servicios->Muestra_Busqueda(query, 100, ""); });
-    EXPECT_EQ(key, c.key) << c.typed.toStdString();
+    EXPECT_EQ(key, expected) << typed.toStdString();
   }
   EXPECT_EQ(sql_->statements().size(), std::size(cases));
   EXPECT_EQ(sql_->statements().front(), query);
@@ -88,15 +85,12 @@ TEST_F(CompanionWindowsTest, SeriesDialogOffersTheStockAndKeepsTheCellsSeries) {
   ASSERT_EQ(stock.size(), 3u);
   const std::string handed = stock[1] + ", X-9";
 
-  struct Case {
-    bool accept;
-    std::string answer;
-    long count;
-  } cases[] = {
+  // Accepted or cancelled, the answer and the series counted.
+  const std::tuple<bool, std::string, long> cases[] = {
       {true, stock[0] + "," + stock[1], 2},
       {false, handed, 2},
   };
-  for (const Case& c : cases) {
+  for (const auto& [accept, expected, count] : cases) {
     auto series = make_default_captura_series();
     series->Producto(s.serialized_product);
     QStringList items;
@@ -110,12 +104,12 @@ TEST_F(CompanionWindowsTest, SeriesDialogOffersTheStockAndKeepsTheCellsSeries) {
           list->item(0)->setCheckState(Qt::Checked);
           list->item(3)->setCheckState(Qt::Unchecked);
           QTest::mouseClick(
-              d.findChild<QPushButton*>(c.accept ? "aceptar" : "cancelar"),
+              d.findChild<QPushButton*>(accept ? "aceptar" : "cancelar"),
               Qt::LeftButton);
         },
         [&] { return series->Capturar_Series(1, handed, "", filtro); });
-    EXPECT_EQ(answer, c.answer);
-    EXPECT_EQ(series->Cantidad_Series(), c.count);
+    EXPECT_EQ(answer, expected);
+    EXPECT_EQ(series->Cantidad_Series(), count);
     EXPECT_EQ(items, texts({stock[0], stock[1] + " ✓", stock[2],
                             "X-9 (sin existencia) ✓"}));
   }

@@ -166,27 +166,5 @@ TEST(PvList, LookupRecordIsFolioTextAndTheFixedTailOncePerTimeEarned) {
   EXPECT_EQ(list, text + "{|}" + text);
 }
 
-// A record of `count` fields "f1", "f2", ...
-std::string numbered_record(int count) {
-  std::string text;
-  for (int i = 1; i <= count; ++i)
-    text += (i > 1 ? "<@>f" : "f") + std::to_string(i);
-  return text;
-}
-
-TEST(PvList, SplittingSkipsEmptyPiecesAndShortRecordsAndCutsLongOnes) {
-  const std::string a = numbered_record(15);
-  const std::vector<PvRecord> two = split_pv_list(a + "{|}" + kRecord123);
-  ASSERT_EQ(two.size(), 2u);
-  EXPECT_EQ(two[0][14], "f15");
-  EXPECT_EQ(two[1], (PvRecord{"000123", "2x1", "", "", "", "", "0", "0", "0",
-                              "", "", "", "", "", "{REFERENCIA}"}));
-  EXPECT_EQ(split_pv_list(a + "{|}{|}" + kRecord123), two);
-  EXPECT_EQ(split_pv_list("{|}" + a + "{|}" + kRecord123 + "{|}"), two);
-  EXPECT_EQ(split_pv_list("{|}{|}"), std::vector<PvRecord>{});
-  EXPECT_EQ(split_pv_list(numbered_record(14) + "{|}" + numbered_record(16)),
-            split_pv_list(a));
-}
-
 }  // namespace
 }  // namespace promocionesQEX
