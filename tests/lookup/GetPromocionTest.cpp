@@ -52,7 +52,6 @@ TEST_F(GetPromocionTest, CustomerNotInClienteSendsNoFurtherStatement) {
 
 TEST_F(GetPromocionTest, WinningRowGivesItsGoodsPerFullSaleQuantity) {
   add(Promo1x{.folio = "0007",
-              .cantidad_venta = "3",
               .unidad_promocion = "CJA",
               .talla_promocion = "  M ",
               .color_promocion = " RJ  ",

@@ -71,6 +71,7 @@ class LookupTest : public ::testing::Test {
  protected:
   LookupTest();
 
+  // An INSERT of `values` into `columns`, or into every column when empty.
   void insert(const std::string& table, const std::string& columns,
               const std::vector<std::string>& values);
   // Cliente row: key, chain, group, route, segment.

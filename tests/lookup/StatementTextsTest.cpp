@@ -102,14 +102,6 @@ class StatementTextsTest : public LookupTest {
     add_sale_line({"V'1", "P'1", "100"});
     fakes.servicios->ahora = DateTime{2026, 12, 5, 8, 4, 3, 0};
   }
-
-  std::string sum_statement(const std::string& grouping) {
-    forget_calls();
-    fakes.sesion->parametros["VEN_PROMOCION_IMPORTE_AGRUPADOR"] = grouping;
-    promociones->Get_Promocion_Pv_Importe(kMonday, "S'1", "O'Brien", "V'1");
-    EXPECT_EQ(promociones->get_Error(), "");
-    return statements().at(1);
-  }
 };
 
 // Found nowhere, a known customer gets size and colour "00" (not the
@@ -209,7 +201,11 @@ TEST_F(StatementTextsTest, PvSumListsFollowTheGroupingParameter) {
        ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(sum_statement(c.grouping),
+    forget_calls();
+    fakes.sesion->parametros["VEN_PROMOCION_IMPORTE_AGRUPADOR"] = c.grouping;
+    promociones->Get_Promocion_Pv_Importe(kMonday, "S'1", "O'Brien", "V'1");
+    EXPECT_EQ(promociones->get_Error(), "");
+    EXPECT_EQ(statements().at(1),
               "SELECT    " + c.columns + kSumFrom + c.group_by)
         << c.grouping;
   }

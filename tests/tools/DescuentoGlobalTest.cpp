@@ -55,11 +55,8 @@ TEST_F(DescuentoGlobal, RecordsEachLineUnderOneFolioFromTheSequence) {
 }
 
 TEST_F(DescuentoGlobal, AFileThatIsNotADocumentRecordsNothing) {
-  struct Case {
-    std::string csv;
-    std::string message;  // the whole of stderr
-  };
-  const std::vector<Case> cases = {
+  // The file, and the whole of stderr.
+  const std::vector<std::pair<std::string, std::string>> cases = {
       {with(kDocumentHeader, "Cuota_Fija", "Descuento") + kLine,
        "promociones: CSV: columna desconocida \"Descuento\"\n"},
       {kDocumentHeader + kLine + with(kLine, ",10.5,", ",\"10,5\","),
@@ -84,12 +81,12 @@ TEST_F(DescuentoGlobal, AFileThatIsNotADocumentRecordsNothing) {
        "promociones: CSV renglón 1: Costo \"" + std::string(80, 'x') +
            "… (1048576 bytes)\" no es un número\n"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.message);
-    const ToolResult r = record(c.csv);
+  for (const auto& [csv, message] : cases) {
+    SCOPED_TRACE(message);
+    const ToolResult r = record(csv);
     EXPECT_EQ(r.exit_code, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, c.message);
+    EXPECT_EQ(r.err, message);
     EXPECT_EQ(count("Promocion_Descuento_Global"), 0);
     EXPECT_EQ(count("Folio_Consecutivo"), 0);  // no folio taken either
   }

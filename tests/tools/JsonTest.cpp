@@ -11,10 +11,8 @@ namespace {
 
 TEST(JsonString, EscapesControlsAndReplacesBrokenUtf8) {
   const std::string fffd = "\xEF\xBF\xBD";
-  struct Case {
-    std::string in, out;
-  };
-  const Case cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
+      // in, out
       {"\"\\\n\x01\x1f\x7f", "\\\"\\\\\\n\\u0001\\u001f\x7f"},
       {"ñ€\xF0\x9F\x98\x80", "ñ€\xF0\x9F\x98\x80"},  // 2, 3 and 4 bytes
       {"a\xFF"
@@ -29,8 +27,8 @@ TEST(JsonString, EscapesControlsAndReplacesBrokenUtf8) {
       {"\xED\xA0\x80", fffd + fffd + fffd},             // a surrogate
       {"\xF4\x90\x80\x80", fffd + fffd + fffd + fffd},  // past U+10FFFF
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(json_string(c.in), "\"" + c.out + "\"") << c.in;
+  for (const auto& [in, out] : cases)
+    EXPECT_EQ(json_string(in), "\"" + out + "\"") << in;
 }
 
 TEST(JsonString, AnInfiniteNumberIsNull) {

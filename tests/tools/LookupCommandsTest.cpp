@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CliFixture.h"
@@ -78,11 +79,8 @@ const std::string kClasificadorJson =
     "\"Ct_Porcentaje_Promocion\":12.5,\"Ct_Folio\":\"PC03\"}\n";
 
 TEST_F(LookupCommands, EachSubcommandPrintsItsAnswerAsJson) {
-  struct Case {
-    std::string subcommand;
-    std::vector<std::string> options;
-    std::string json;
-  };
+  // subcommand, its options, what it prints
+  using Case = std::tuple<std::string, std::vector<std::string>, std::string>;
   const std::string pv02 = pv_record("PV02", "Regalo por 3");
   const std::string pv10 = pv_record("PV10", "Compra de 500");
   const std::vector<Case> cases = {
@@ -124,12 +122,12 @@ TEST_F(LookupCommands, EachSubcommandPrintsItsAnswerAsJson) {
            "\",\"mensaje\":\"Compra de 500...\\r\\nCompra de 500...\","
            "\"error\":\"\",\"leyenda\":null}\n"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.subcommand);
-    const ToolResult r = lookup(c.subcommand, c.options);
+  for (const auto& [subcommand, options, json] : cases) {
+    SCOPED_TRACE(subcommand);
+    const ToolResult r = lookup(subcommand, options);
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, c.json);
+    EXPECT_EQ(r.out, json);
   }
 }
 
@@ -161,20 +159,13 @@ TEST_F(LookupCommands, AFailingLookupExitsWithOne) {
 }
 
 // Without --bd or PROMOCIONESQEX_BD the user's configuration file names the
-// database.
-TEST_F(LookupCommands, TheConfigurationFileNamesTheDatabase) {
+// database. Each line of the trace is "[traza N µs] " and the text sent.
+TEST_F(LookupCommands, TheConfigurationFileNamesTheDatabaseTrazaEachStatement) {
   write_file("sin-configuracion/promocionesQEX/promocionesQEX.conf",
              "bd = " + bd() + "\n");
   const ToolResult r =
       run({"clasificador", "--fecha", kFecha, "--json", "--sucursal", "S01",
-           "--cliente", "C1", "--linea", "LN1"});
-  EXPECT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_EQ(r.out, kClasificadorJson);
-}
-
-// Each line of the trace is "[traza N µs] " and the text sent.
-TEST_F(LookupCommands, TrazaWritesEachStatementToStderr) {
-  const ToolResult r = lookup("clasificador", {"--linea", "LN1", "--traza"});
+           "--cliente", "C1", "--linea", "LN1", "--traza"});
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, kClasificadorJson);
   // The microseconds made N; the statement texts are checked in full by the
