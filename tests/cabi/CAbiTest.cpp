@@ -9,7 +9,6 @@
 
 #include "promocionesQEX/Promociones.h"
 #include "promocionesQEX/RuntimeError.h"
-#include "promocionesQEX/Version.h"
 #include "promocionesQEX/promocionesQEX.h"
 
 namespace promocionesQEX {
@@ -28,27 +27,19 @@ std::string take(char* text) {
   return copy;
 }
 
-TEST(CAbi, IdentityIsTheLibrarys) {
-  EXPECT_STREQ(qex_library_name(), library_name());
-  EXPECT_STREQ(qex_library_description(), library_description());
-  EXPECT_STREQ(qex_library_version(), library_version());
-}
-
 TEST(CAbi, ObjectsAreMadeByClassNameAndCounted) {
-  const struct {
-    const char* name;
-    long error;
-  } cases[] = {
+  const std::pair<const char*, long> cases[] = {
+      // class, error
       {"promocionesQEX.Promociones", 0},
       {"PROMOCIONESQEX.CLSPROMODESCUENTOGLOBAL", 0},
       {"promocionesQEX.Ventas", 429},
       {nullptr, 429},
   };
-  for (const auto& c : cases) {
+  for (const auto& [name, error] : cases) {
     qex_object* object = nullptr;
-    EXPECT_EQ(qex_CreateObject(c.name, &object), c.error);
-    EXPECT_EQ(qex_last_error_number(), c.error);
-    EXPECT_EQ(object == nullptr, c.error != 0);
+    EXPECT_EQ(qex_CreateObject(name, &object), error);
+    EXPECT_EQ(qex_last_error_number(), error);
+    EXPECT_EQ(object == nullptr, error != 0);
     if (!object) continue;
     EXPECT_EQ(qex_CanUnloadNow(), 0);
     EXPECT_EQ(qex_AddRef(object), 2);

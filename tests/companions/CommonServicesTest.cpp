@@ -1,5 +1,8 @@
 // The default common services on a database: descriptions by key and
-// status, stored queries, and folios taken, refused and registered.
+// status, stored queries, and folios taken, refused and registered; and the
+// statements the default companions send, to the character, with keys
+// holding a single quote (which must arrive doubled).
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -8,10 +11,13 @@
 #include "TempDatabase.h"
 #include "companions/CommonServices.h"
 #include "companions/CompanionErrors.h"
+#include "companions/DataSession.h"
 
 namespace promocionesQEX::companions {
 namespace {
 
+using ::testing::ElementsAre;
+using ::testing::MatchesRegex;
 using testing::TempDatabase;
 
 class CommonServicesTest : public ::testing::Test {
@@ -37,7 +43,10 @@ class CommonServicesTest : public ::testing::Test {
   std::shared_ptr<RecordingConnection> recording_ =
       std::make_shared<RecordingConnection>(db_.connection());
   CommonServices servicios_{recording_};
+  DataSession sesion_{recording_, "CAJ'A"};
 };
+
+using CompanionStatements = CommonServicesTest;
 
 TEST_F(CommonServicesTest,
        DescriptionHonoursStatusSecondKeyAndQuotesLiterally) {
@@ -63,8 +72,12 @@ TEST_F(CommonServicesTest,
 }
 
 TEST_F(CommonServicesTest, DescriptionRefusesNamesThatAreNotIdentifiers) {
-  const std::string bad[] = {"Sucursal; DELETE FROM Sucursal", "9x", "",
-                             "dbo.Sucursal", "[Sucursal]", "Año"};
+  const std::string bad[] = {"Sucursal; DELETE FROM Sucursal",
+                             "9x",
+                             "",
+                             "dbo.Sucursal",
+                             "[Sucursal]",
+                             "Año"};
   for (const auto& name : bad) {
     SCOPED_TRACE(name);
     EXPECT_THROW(servicios_.Get_Descripcion(name, "Sc_Cve_Sucursal", "01",
@@ -147,6 +160,67 @@ TEST_F(CommonServicesTest, RegisteringTwiceKeepsOneRowEmptyOrNoTableFails) {
   EXPECT_FALSE(servicios_.Registra_Folio("PDG", "0000000001", "000001"));
   EXPECT_NE(servicios_.Get_Ultimo_Error().find("Folio_Usado"),
             std::string::npos);
+}
+
+TEST_F(CompanionStatements, SessionParameterAndPermission) {
+  sesion_.Get_Parametro("VEN_'X", 0, "T", "d");
+  sesion_.Tiene_Permiso("VEN'TAS", "PROM01", "No disponible");
+  EXPECT_THAT(
+      recording_->statements(),
+      ElementsAre(
+          "SELECT Pa_Valor FROM Parametro WHERE Pa_Nombre = 'VEN_''X'",
+          "SELECT 1 AS Tiene_Permiso FROM Usuario_Permiso p INNER JOIN "
+          "Usuario u ON u.Us_Cve_Usuario = p.Us_Cve_Usuario WHERE "
+          "p.Us_Cve_Usuario = 'CAJ''A' AND p.Tr_Cve_Transaccion = 'VEN''TAS' "
+          "AND p.Pe_Cve_Permiso = 'PROM01' AND (u.Es_Cve_Estado IS NULL OR "
+          "u.Es_Cve_Estado <> 'BA')"));
+}
+
+TEST_F(CompanionStatements, DescriptionsAndStoredQuery) {
+  servicios_.Get_Descripcion("Almacen", "Al_Cve_Almacen", "A'1",
+                             "Al_Descripcion", 0, "Sc_Cve_Sucursal", "S'1",
+                             "BA");
+  servicios_.Get_Descripcion("Moneda", "Mn_Cve_Moneda", "MXN", "Mn_Descripcion",
+                             0, "", "", "");
+  EXPECT_THROW(servicios_.Get_Consulta("PROMOCION_'PV"), RuntimeError);
+  EXPECT_THAT(
+      recording_->statements(),
+      ElementsAre("SELECT Al_Descripcion FROM Almacen WHERE Al_Cve_Almacen "
+                  "= 'A''1' AND Sc_Cve_Sucursal = 'S''1' AND (Es_Cve_Estado "
+                  "IS NULL OR Es_Cve_Estado <> 'BA')",
+                  "SELECT Mn_Descripcion FROM Moneda WHERE Mn_Cve_Moneda = "
+                  "'MXN'",
+                  "SELECT Co_Texto FROM Consulta WHERE Co_Nombre = "
+                  "'PROMOCION_''PV'"));
+}
+
+TEST_F(CompanionStatements, FolioTakenCreatedReadAndRegistered) {
+  const std::string take =
+      "UPDATE Folio_Consecutivo SET Fc_Siguiente = Fc_Siguiente + 1 WHERE "
+      "Fc_Consecutivo = 'PROMOCION_DESCUENTO_GLOBAL' RETURNING Fc_Siguiente "
+      "- 1 AS Fc_Folio";
+  EXPECT_EQ(servicios_.Get_Folio("S'1", "PROMOCION_DESCUENTO_GLOBAL", 10, -1)
+                .as_text(),
+            "0000000001");
+  EXPECT_EQ(servicios_.Get_Folio("S'1", "PROMOCION_DESCUENTO_GLOBAL", 10, 0)
+                .as_text(),
+            "0000000002");
+  EXPECT_TRUE(servicios_.Registra_Folio("PROMOCION_DESCUENTO_GLOBAL",
+                                        "0000000001", "000'001"));
+  EXPECT_THAT(
+      recording_->statements(),
+      ElementsAre(
+          take,
+          "INSERT INTO Folio_Consecutivo (Fc_Consecutivo, Fc_Siguiente) "
+          "VALUES ('PROMOCION_DESCUENTO_GLOBAL', 1) ON CONFLICT DO NOTHING",
+          take,
+          "SELECT Fc_Siguiente AS Fc_Folio FROM Folio_Consecutivo WHERE "
+          "Fc_Consecutivo = 'PROMOCION_DESCUENTO_GLOBAL'",
+          MatchesRegex(
+              "INSERT INTO Folio_Usado \\(Fc_Consecutivo, Fu_Folio, "
+              "Fu_ID, Fu_Fecha\\) VALUES "
+              "\\('PROMOCION_DESCUENTO_GLOBAL', '0000000001', "
+              "'000''001', '[0-9]{8} [0-9]{2}:[0-9]{2}:[0-9]{2}'\\)")));
 }
 
 }  // namespace

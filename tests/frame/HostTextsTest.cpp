@@ -45,19 +45,6 @@ TEST(RunCatching, FailureGivesPrefixCrLfAndDescriptionSuccessLeavesError) {
             "Object variable or With block variable not set");
 }
 
-// The hosts match these texts, so each operation's spelling is pinned here.
-TEST(ErrorText, EachCatchingOperationHasItsOwnPrefix) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {error_text(kPrefixCapturarPromocionesPv, "x"),
-       "promocionesQex.dll - Capturar_Promociones_Pv()\r\nx"},
-      {error_text(kPrefixGetPromocionPvImporte, "x"),
-       "promocionesQex.dll - Get_Promocion_Pv_Importe()\r\nx"},
-      {error_text(kPrefixAddPromocionDescuentoGlobal, "x"),
-       "promocionesQEX.dll - Add_Promocion_Descuento_Global()\r\nx"},
-  };
-  for (const auto& [actual, expected] : cases) EXPECT_EQ(actual, expected);
-}
-
 // Identifier, buttons, title and text, with "7" as the value where the
 // message takes one, in identifier order.
 TEST(MessageTable, HoldsTheEightMessagesInIdentifierOrder) {

@@ -104,13 +104,6 @@ class FakeSesionDatos : public clsSesionDatos, public CallRecorder {
 
 class FakeServicios : public clsServicios, public CallRecorder {
  public:
-  struct FolioRegistrado {
-    std::string Consecutivo;
-    std::string Folio;
-    std::string ID;
-    bool operator==(const FolioRegistrado&) const = default;
-  };
-
   // Get_Fecha_Hora returns it.
   DateTime ahora{2026, 12, 5, 11, 30, 0, 0};
   // Get_Descripcion answers from here; see descripcion_key. Missing: "".
@@ -118,8 +111,6 @@ class FakeServicios : public clsServicios, public CallRecorder {
   // Get_Folio hands out this number zero-padded to Longitud and advances it
   // when Incrementa is -1.
   long siguiente_folio = 1;
-  // Registra_Folio records here and answers true.
-  std::vector<FolioRegistrado> folios_registrados;
   // Get_Consulta answers from here; missing: "".
   std::map<std::string, std::string> consultas;
   // What Muestra_Busqueda answers (the pick); its queries are in `calls`.
@@ -168,8 +159,7 @@ class FakeServicios : public clsServicios, public CallRecorder {
   }
   bool Registra_Folio(Text Consecutivo, Text Folio, Text ID) override {
     record("Registra_Folio", {Consecutivo, Folio, ID});
-    folios_registrados.push_back({Consecutivo, Folio, ID});
-    return true;
+    return true;  // the registration is in `calls`
   }
   std::string Get_Ultimo_Error() override {
     record("Get_Ultimo_Error", {});
