@@ -2,7 +2,9 @@
 // answered as SQL Server answers them, through the library's connection and
 // through the loadable extension. BETWEEN over date-time columns is
 // run by the lookups' schedule tests; its comparisons are in
-// CollationPairsTest.
+// CollationPairsTest. Keys that ignore case and trailing spaces are checked
+// on the schema's own tables (SchemaTest), searched through their indexes
+// with the dialect's collations by the demo store's plans (ShowcaseTest).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -70,26 +72,6 @@ TEST_F(SqliteDialect, DatePartReadsEachPartAndRefusesOthers) {
               HasSubstr("'quarter' is not supported"));
   EXPECT_THAT(error_of("SELECT DATEPART(weekday,'2026-13-05')"),
               HasSubstr("Conversion failed"));
-}
-
-TEST_F(SqliteDialect, KeysIgnoreCaseAndTrailingSpacesThroughAnIndex) {
-  run("CREATE TABLE Promo (Folio TEXT COLLATE TSQLCI PRIMARY KEY, "
-      "Producto TEXT COLLATE TSQLCI, Ini TEXT COLLATE TSQLDATETIME, "
-      "Fin TEXT COLLATE TSQLDATETIME)");
-  run("CREATE INDEX Promo_Producto ON Promo (Producto, Ini)");
-  run("INSERT INTO Promo VALUES ('ABC ', 'P1', '2026-12-01 00:00:00', "
-      "'2026-12-31'), ('ÑANDÚ', 'P2', '20261201', '20261231')");
-  EXPECT_EQ(column("SELECT Folio FROM Promo WHERE Folio = 'abc'"),
-            (Texts{"ABC "}));
-  EXPECT_EQ(error_of("INSERT INTO Promo (Folio) VALUES ('abc')"),
-            "[SQLite 1555] UNIQUE constraint failed: Promo.Folio");
-  const std::string by_key =
-      "SELECT Folio FROM Promo WHERE Producto = 'p1' AND "
-      "'20261205' BETWEEN Ini AND Fin";
-  EXPECT_EQ(column(by_key), (Texts{"ABC "}));
-  const Recordset plan = db_.exec("EXPLAIN QUERY PLAN " + by_key);
-  EXPECT_EQ(plan.field("detail").as_text(),
-            "SEARCH Promo USING INDEX Promo_Producto (Producto=? AND Ini<?)");
 }
 
 // The dialect's functions and collations loaded into a plain SQLite

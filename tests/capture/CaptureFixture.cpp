@@ -6,20 +6,6 @@
 
 namespace promocionesQEX::testing {
 
-const TempDatabase& demo_store() {
-  static const TempDatabase* db = [] {
-    auto* made = new TempDatabase();
-    create_demo_data(*made->connection(), DemoOptions{});
-    made->exec(
-        "INSERT INTO Promocion_Pv_Detalle (Pp_Folio, Ppd_ID, Ppd_Tipo, "
-        "Ppd_Producto, Ppd_Valor) SELECT Pp_Folio, '0000000123', '02', "
-        "Ppd_Producto, 3 FROM Promocion_Pv_Detalle WHERE Pp_Folio = "
-        "'00000001' AND Ppd_ID = '0000000001'");
-    return made;
-  }();
-  return *db;
-}
-
 QStringList texts(std::initializer_list<std::string> texts) {
   QStringList list;
   for (const std::string& text : texts) list << QString::fromStdString(text);

@@ -22,10 +22,9 @@
 
 namespace promocionesQEX::testing {
 
-// The demo store, made once for the program. Its Pv folio 00000001 offers
-// the details 0000000001 ("02", 1), 0000000002 ("01", 99.5), 0000000003
-// ("03", 10) and, added here, 0000000123 ("02", 3).
-const TempDatabase& demo_store();
+// The windows run on demo_store(). Its Pv folio 00000001 offers the details
+// 0000000001 ("02", 1), 0000000002 ("01", 99.5), 0000000003 ("03", 10) and,
+// added by the program's main, 0000000123 ("02", 3).
 
 // Runs `call`, which opens a modal Dialog, and drives the dialog with
 // `script` once it is active; a watchdog rejects a dialog left open, so a

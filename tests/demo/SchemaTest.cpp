@@ -45,6 +45,9 @@ TEST(Schema, DefaultsFillWhatAnInsertLeavesOutAndKeysIgnoreCase) {
   };
   for (const auto& [sql, expected] : cases)
     EXPECT_EQ(rows(db.exec(sql)), std::vector<std::string>{expected}) << sql;
+  // A key differing only in case and trailing spaces is the same key.
+  EXPECT_THROW(db.exec("INSERT INTO Promocion_Pv (Pp_Folio) VALUES ('P1')"),
+               RuntimeError);
   // Creating it again is refused and loses no row.
   EXPECT_THROW(create_schema(*db.connection()), RuntimeError);
   EXPECT_EQ(rows(db.exec("SELECT * FROM Parametro")).size(), 1u);

@@ -4,7 +4,6 @@
 // host's discount record held as it is.
 #include <gtest/gtest.h>
 
-#include <barrier>
 #include <memory>
 #include <string>
 #include <thread>
@@ -54,45 +53,6 @@ TEST(StartUp, EmptyFactoriesFallBackToTheDefaultsUntilAReset) {
   EXPECT_EQ(std::dynamic_pointer_cast<FakeServicios>(servicios), nullptr);
 }
 
-TEST(StartUp, RunsOncePerThreadAndGivesEachThreadItsOwnState) {
-  static thread_local std::string made;  // the companions made on the thread
-  InstalledFactories installed(
-      [] {
-        made += "sesion ";
-        return std::make_shared<FakeSesionDatos>();
-      },
-      [] {
-        made += "servicios";
-        return std::make_shared<FakeServicios>();
-      });
-  struct View {
-    std::string made;
-    clsSesionDatos* sesion;
-    clsServicios* servicios;
-    std::string sql;
-  } a, b;
-  std::barrier sync(2);
-  auto host_thread = [&](std::string sql, View& view) {
-    Promociones first;
-    publico().gsSQL = sql;
-    sync.arrive_and_wait();  // both threads started and wrote their text
-    Promociones second, third;
-    view = {made, publico().goSesionDatos.get(), publico().goServicios.get(),
-            publico().gsSQL};
-    sync.arrive_and_wait();  // both views taken while both states live
-  };
-  std::thread ta(host_thread, "SELECT 'a'", std::ref(a));
-  std::thread tb(host_thread, "SELECT 'b'", std::ref(b));
-  ta.join();
-  tb.join();
-  EXPECT_EQ(a.made, "sesion servicios");
-  EXPECT_EQ(b.made, "sesion servicios");
-  EXPECT_NE(a.sesion, b.sesion);
-  EXPECT_NE(a.servicios, b.servicios);
-  EXPECT_EQ(a.sql, "SELECT 'a'");
-  EXPECT_EQ(b.sql, "SELECT 'b'");
-}
-
 TEST(StartUp, FailingSessionFactoryFailsCreationAndNextCreationRetries) {
   bool fail = true;
   int sesion_calls = 0, servicios_calls = 0;
@@ -117,8 +77,15 @@ TEST(StartUp, FailingSessionFactoryFailsCreationAndNextCreationRetries) {
     Promociones created, another;
     EXPECT_EQ(sesion_calls, 2);
     EXPECT_EQ(servicios_calls, 1);
+    publico().gsSQL = "SELECT 'hilo'";
   })
       .join();
+  // This thread starts up on its own, with a state of its own.
+  discard_thread_module();
+  Promociones here;
+  EXPECT_EQ(sesion_calls, 3);
+  EXPECT_EQ(publico().gsSQL, "");
+  discard_thread_module();  // its companions are the test's
 }
 
 // The record is the host's own object, not a copy, and none is kept once

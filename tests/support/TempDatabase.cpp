@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "demo/DemoData.h"
 #include "promocionesQEX/Database.h"
 
 namespace promocionesQEX::testing {
@@ -45,6 +46,14 @@ TempDatabase::TempDatabase(bool with_schema)
 
 Recordset TempDatabase::exec(const std::string& sql) const {
   return connection_->execute(sql);
+}
+
+const TempDatabase& demo_store() {
+  struct DemoStore : TempDatabase {
+    DemoStore() { create_demo_data(*connection(), DemoOptions{}); }
+  };
+  static const DemoStore db;
+  return db;
 }
 
 }  // namespace promocionesQEX::testing

@@ -57,4 +57,7 @@ class TempDatabase {
   std::shared_ptr<Connection> connection_;
 };
 
+// The demo store, made with the default options once for the program.
+const TempDatabase& demo_store();
+
 }  // namespace promocionesQEX::testing
