@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "Raised.h"
 #include "TempDatabase.h"
@@ -80,24 +81,21 @@ TEST_F(SqliteConnectionTest, TwoStatementsAreRefusedAndNothingRuns) {
 // code on the engine's base); the extended code and message stay readable.
 TEST_F(SqliteConnectionTest, EngineErrorsCarryItsNumberAndMessage) {
   db_->execute("CREATE TABLE Detalle (Id INTEGER REFERENCES Linea (Id))");
-  const struct {
-    const char* sql;
-    int code;
-    const char* message;
-  } cases[] = {
+  // The statement, the extended code and the engine's message.
+  const std::tuple<const char*, int, const char*> cases[] = {
       {"INSERT INTO Linea VALUES (1, 'x', 0)", SQLITE_CONSTRAINT_PRIMARYKEY,
        "UNIQUE constraint failed: Linea.Id"},
       {"INSERT INTO Detalle VALUES (99)", SQLITE_CONSTRAINT_FOREIGNKEY,
        "FOREIGN KEY constraint failed"},
   };
-  for (const auto& c : cases) {
-    const RuntimeError e = raised([&] { db_->execute(c.sql); });
+  for (const auto& [sql, code, message] : cases) {
+    const RuntimeError e = raised([&] { db_->execute(sql); });
     EXPECT_EQ(e.number(), RuntimeError::kSqliteErrorBase + SQLITE_CONSTRAINT)
-        << c.sql;
+        << sql;
     EXPECT_TRUE(RuntimeError::is_sqlite_error(e.number()));
     EXPECT_EQ(e.description(),
-              "[SQLite " + std::to_string(c.code) + "] " + c.message)
-        << c.sql;
+              "[SQLite " + std::to_string(code) + "] " + message)
+        << sql;
   }
   EXPECT_THAT(raised([&] {
                 db_->execute("SELECT * FROM Linea WHERE Id = @Id");

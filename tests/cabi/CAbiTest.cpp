@@ -5,6 +5,7 @@
 
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "promocionesQEX/Promociones.h"
@@ -66,11 +67,8 @@ TEST(CAbi, BadHandlesAndArgumentsAreErrors) {
             create("promocionesQEX.Promociones")};
   qex_Release(h.gone);
   static const qex_DateTime feb30{2026, 2, 30, 0, 0, 0, 0};
-  const struct {
-    const char* what;
-    long (*call)(Handles&);
-    long error;
-  } cases[] = {
+  // What is wrong, the call, the error it gives.
+  const std::tuple<const char*, long (*)(Handles&), long> cases[] = {
       {"NULL object",
        [](Handles& h) { return qex_get_Error(nullptr, &h.text); },
        RuntimeError::kObjectNotSet},
@@ -108,10 +106,10 @@ TEST(CAbi, BadHandlesAndArgumentsAreErrors) {
        },
        RuntimeError::kObjectNotSet},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(c.call(h), c.error) << c.what;
-    EXPECT_EQ(qex_last_error_number(), c.error) << c.what;
-    EXPECT_STRNE(qex_last_error_description(), "") << c.what;
+  for (const auto& [what, call, error] : cases) {
+    EXPECT_EQ(call(h), error) << what;
+    EXPECT_EQ(qex_last_error_number(), error) << what;
+    EXPECT_STRNE(qex_last_error_description(), "") << what;
   }
   EXPECT_EQ(qex_Release(h.gone), 0);
   EXPECT_EQ(qex_last_error_number(), RuntimeError::kObjectNotSet);

@@ -202,24 +202,22 @@ TEST_F(CaptureTest, EnterMovesOnAndNoRowsLeftGiveAnEmptyString) {
 
 TEST_F(CaptureTest, EditingShowsThePreviousGoodsAgainstTheQuantityGrantedNow) {
   const QString gift = QString::fromStdString(granted().Pr_Cve_Producto);
-  struct Case {
-    bool edicion;
-    std::string previa;
-    QStringList row;  // product, Cantidad, CantidadAnterior
-  } cases[] = {
+  // Edicion, the previous goods, and the row: product, Cantidad,
+  // CantidadAnterior.
+  const std::tuple<bool, std::string, QStringList> cases[] = {
       {true, "A1\t00\t00\t5\tPZA", {"A1", "5", "2"}},
       {false, "A1\t00\t00\t5\tPZA", {gift, "2", "2"}},
       {true, "", {gift, "2", "2"}},
   };
-  for (const Case& c : cases) {
+  for (const auto& [edicion, previa, expected] : cases) {
     QStringList row;
-    capturar({"", c.edicion, c.previa, 7}, [&](frmCapturarPromocion& w) {
+    capturar({"", edicion, previa, 7}, [&](frmCapturarPromocion& w) {
       for (const char* col :
            {"Pr_Cve_Producto", "Cantidad", "CantidadAnterior"})
         row << cell(w, 0, col);
       cancelar(w);
     });
-    EXPECT_EQ(row, c.row) << c.edicion << c.previa;
+    EXPECT_EQ(row, expected) << edicion << previa;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "LookupFixture.h"
+#include "promocionesQEX/PvList.h"
 
 namespace promocionesQEX::testing {
 namespace {
@@ -16,13 +17,12 @@ const std::string kCantidad =
 const std::string kImporte =
     "promocionesQex.dll - Get_Promocion_Pv_Importe()\r\n";
 
-// The record of `folio` once per time earned.
+// The record of `folio` once per time earned (its text is pinned by the Pv
+// list's own test).
 std::string record(const std::string& folio, const std::string& comentario,
                    int times = 1) {
   std::string list;
-  for (int i = 0; i < times; ++i)
-    list += (i ? "{|}" : "") + folio + "<@>" + comentario +
-            "<@><@><@><@><@>0<@>0<@>0<@><@><@><@><@><@>{REFERENCIA}";
+  append_pv_lookup_record(list, folio, comentario, times);
   return list;
 }
 

@@ -3,6 +3,8 @@
 // sale and one scope key hold a single quote, which must arrive doubled.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "LookupFixture.h"
 #include "frame/Publico.h"
 
@@ -184,9 +186,8 @@ TEST_F(StatementTextsTest, PvSumListsFollowTheGroupingParameter) {
   const std::string all =
       "Ct_Cve_Categoria, Dp_Cve_Departamento, Mr_Cve_Marca, Ln_Cve_Linea, "
       "Fm_Cve_Familia, Sf_Cve_SubFamilia, Pr_Cve_Producto";
-  const struct {
-    std::string grouping, columns, group_by;
-  } cases[] = {
+  // The parameter, the sum's columns and its GROUP BY.
+  const std::tuple<std::string, std::string, std::string> cases[] = {
       {"", "   " + all + ", ", "GROUP BY       " + all + " "},
       {"CT",
        " Ct_Cve_Categoria,  '%' as Dp_Cve_Departamento,  '%' as Mr_Cve_Marca,  "
@@ -200,14 +201,13 @@ TEST_F(StatementTextsTest, PvSumListsFollowTheGroupingParameter) {
        "Sf_Cve_SubFamilia,  '%' as Pr_Cve_Producto, ",
        ""},
   };
-  for (const auto& c : cases) {
+  for (const auto& [grouping, columns, group_by] : cases) {
     forget_calls();
-    fakes.sesion->parametros["VEN_PROMOCION_IMPORTE_AGRUPADOR"] = c.grouping;
+    fakes.sesion->parametros["VEN_PROMOCION_IMPORTE_AGRUPADOR"] = grouping;
     promociones->Get_Promocion_Pv_Importe(kMonday, "S'1", "O'Brien", "V'1");
     EXPECT_EQ(promociones->get_Error(), "");
-    EXPECT_EQ(statements().at(1),
-              "SELECT    " + c.columns + kSumFrom + c.group_by)
-        << c.grouping;
+    EXPECT_EQ(statements().at(1), "SELECT    " + columns + kSumFrom + group_by)
+        << grouping;
   }
 }
 

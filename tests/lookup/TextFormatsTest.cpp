@@ -54,19 +54,17 @@ TEST_F(PromotionCode, EncodesFiveFieldsPerLineInTheGeneralNumberFormat) {
 
 TEST_F(PromotionCode, RefusalsWriteErrorAndStopAtTheFirstBadRecord) {
   const tPromocion good = goods("A1", "00", "00", 2, "PZA");
-  const struct {
-    Lines lines;
-    std::string error;
-  } cases[] = {
+  const std::pair<Lines, std::string> cases[] = {
+      // records, Error
       {{goods("A1", "", "", 1, "")}, "La unidad es incorrecta!!!"},
       {{goods("A1", "", "", 1, "PZA")}, "La talla no puede ser vacía!!!"},
       {{goods("A1", "00", "", 1, "PZA")}, "El color no puede ser vacío!"},
       {{good, goods("B7", "", "RJ", 1, "KG"), goods("C3", "L", "AZ", 1, "")},
        "La talla no puede ser vacía!!!"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(p_.Codifica_Promocion(c.lines), "");
-    EXPECT_EQ(p_.get_Error(), c.error);
+  for (const auto& [lines, error] : cases) {
+    EXPECT_EQ(p_.Codifica_Promocion(lines), "");
+    EXPECT_EQ(p_.get_Error(), error);
   }
   // Records without product are skipped; success leaves Error as it was.
   EXPECT_EQ(p_.Codifica_Promocion({{}, goods("", "", "", 3, ""), good}),
@@ -103,10 +101,7 @@ TEST_F(PromotionCode, DecodingFailuresLeaveErrorAlone) {
   p_.Codifica_Promocion({goods("A1", "00", "00", 1, "")});
   const std::pair<long, std::string> subscript{9, "Subscript out of range"};
   const std::pair<long, std::string> mismatch{13, "Type mismatch"};
-  const struct {
-    std::string code;
-    std::pair<long, std::string> error;
-  } cases[] = {
+  const std::pair<std::string, std::pair<long, std::string>> cases[] = {
       {"A1\t00\t00\t2\tPZA\r\n", subscript},
       {"A1\t00\t00\t2", subscript},
       {"A1\t00\t00\t2\tPZA\r\n\r\nB7\tM\tRJ\t1\tKG", subscript},
@@ -115,10 +110,8 @@ TEST_F(PromotionCode, DecodingFailuresLeaveErrorAlone) {
       // The quantity is read before the unit is looked for.
       {"A1\t00\t00\tdos", mismatch},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(error_of([&] { p_.Decodifica_Promocion(c.code); }), c.error)
-        << c.code;
-  }
+  for (const auto& [code, error] : cases)
+    EXPECT_EQ(error_of([&] { p_.Decodifica_Promocion(code); }), error) << code;
   EXPECT_EQ(p_.get_Error(), "La unidad es incorrecta!!!");
 }
 

