@@ -90,37 +90,35 @@ Outcome run_failing(const TempDatabase& db, int n,
 
 TEST(CaughtErrors, PvLookupsGiveTheirPrefixAndAnEmptyList) {
   const DemoShowcase s = demo_showcase(kDemo);
-  struct Lookup {
-    std::string_view prefix;
-    std::function<Outcome(Promociones&)> run;
-  };
-  const Lookup lookups[] = {
-      {kPrefixGetPromocionPvCantidad,
-       [&](Promociones& p) {
-         std::string leyenda;
-         const std::string list =
-             p.Get_Promocion_Pv_Cantidad(kDemo.moment, s.branch, s.customer,
-                                         s.product, s.quantity, leyenda);
-         return Outcome{list.empty(), p.get_Error()};
-       }},
-      {kPrefixGetPromocionPvImporte,
-       [&](Promociones& p) {
-         const std::string list = p.Get_Promocion_Pv_Importe(
-             kDemo.moment, s.branch, s.customer, s.sale_id);
-         return Outcome{list.empty(), p.get_Error()};
-       }},
-  };
-  for (const Lookup& lookup : lookups) {
-    SCOPED_TRACE(lookup.prefix);
+  // Each lookup's prefix, and the lookup on the demo sale.
+  const std::pair<std::string_view, std::function<Outcome(Promociones&)>>
+      lookups[] = {
+          {kPrefixGetPromocionPvCantidad,
+           [&](Promociones& p) {
+             std::string leyenda;
+             const std::string list =
+                 p.Get_Promocion_Pv_Cantidad(kDemo.moment, s.branch, s.customer,
+                                             s.product, s.quantity, leyenda);
+             return Outcome{list.empty(), p.get_Error()};
+           }},
+          {kPrefixGetPromocionPvImporte,
+           [&](Promociones& p) {
+             const std::string list = p.Get_Promocion_Pv_Importe(
+                 kDemo.moment, s.branch, s.customer, s.sale_id);
+             return Outcome{list.empty(), p.get_Error()};
+           }},
+      };
+  for (const auto& [prefix, lookup] : lookups) {
+    SCOPED_TRACE(prefix);
     std::shared_ptr<StatementCount> count;
-    const Outcome clean = run_failing(demo_store(), 0, lookup.run, count);
+    const Outcome clean = run_failing(demo_store(), 0, lookup, count);
     ASSERT_FALSE(clean.empty_result);  // the demo sale earns promotions
     ASSERT_EQ(clean.error, "");
     const int sent = static_cast<int>(count->sent.size());
     for (int n = 1; n <= sent; ++n) {
-      const Outcome failed = run_failing(demo_store(), n, lookup.run, count);
+      const Outcome failed = run_failing(demo_store(), n, lookup, count);
       EXPECT_TRUE(failed.empty_result) << "statement " << n;
-      EXPECT_EQ(failed.error, error_text(lookup.prefix, injected_failure(n)))
+      EXPECT_EQ(failed.error, error_text(prefix, injected_failure(n)))
           << count->sent.back();
     }
   }

@@ -108,9 +108,6 @@ class FakeServicios : public clsServicios, public CallRecorder {
   DateTime ahora{2026, 12, 5, 11, 30, 0, 0};
   // Get_Descripcion answers from here; see descripcion_key. Missing: "".
   std::map<std::string, std::string> descripciones;
-  // Get_Folio hands out this number zero-padded to Longitud and advances it
-  // when Incrementa is -1.
-  long siguiente_folio = 1;
   // Get_Consulta answers from here; missing: "".
   std::map<std::string, std::string> consultas;
   // What Muestra_Busqueda answers (the pick); its queries are in `calls`.
@@ -151,11 +148,8 @@ class FakeServicios : public clsServicios, public CallRecorder {
                     long Incrementa) override {
     record("Get_Folio",
            {Sucursal, Consecutivo, num(Longitud), num(Incrementa)});
-    std::string folio = std::to_string(siguiente_folio);
-    if (Longitud > static_cast<long>(folio.size()))
-      folio.insert(0, static_cast<std::size_t>(Longitud) - folio.size(), '0');
-    if (Incrementa == -1) ++siguiente_folio;
-    return folio;
+    // The sequence's first number, zero-padded to Longitud.
+    return std::string(static_cast<std::size_t>(Longitud) - 1, '0') + "1";
   }
   bool Registra_Folio(Text Consecutivo, Text Folio, Text ID) override {
     record("Registra_Folio", {Consecutivo, Folio, ID});
