@@ -49,27 +49,8 @@ inline std::shared_ptr<clsPromoDescuentoGlobal> sample_record() {
   return r;
 }
 
-// The fake services' answers for the sample record's catalogue keys, each
-// looked up as "<Xx>_Cve_<Table>" giving "<Xx>_Descripcion", the warehouse
-// within branch 01.
-inline void know_catalogues(testing::FakeServicios& s) {
-  using Row = std::array<std::string, 4>;  // table, prefix, key, description
-  for (const auto& [tabla, p, clave, texto] :
-       {Row{"Moneda", "Mn", "MXN", "Peso"},
-        Row{"Sucursal", "Sc", "01", "Centro"},
-        Row{"Almacen", "Al", "A1", "General"},
-        Row{"Vendedor", "Vn", "V01", "Ana"},
-        Row{"Cliente", "Cl", "C001", "Mostrador"},
-        Row{"Unidad", "Un", "PZA", "Pieza"}}) {
-    const bool almacen = tabla == "Almacen";
-    s.descripciones[s.descripcion_key(
-        tabla, p + "_Cve_" + tabla, clave, p + "_Descripcion",
-        almacen ? "Sc_Cve_Sucursal" : "", almacen ? "01" : "", "BA")] = texto;
-  }
-}
-
-// The same catalogue rows, plus branches 02 and 03 with their own
-// warehouses A2 and A3.
+// The catalogue rows the fake services know, plus branches 02 and 03 with
+// their own warehouses A2 and A3.
 inline constexpr const char* kCatalogueRows[] = {
     "INSERT INTO Moneda (Mn_Cve_Moneda, Mn_Descripcion) VALUES ('MXN', 'Peso')",
     "INSERT INTO Sucursal (Sc_Cve_Sucursal, Sc_Descripcion) VALUES "
@@ -91,7 +72,22 @@ class FakeDiscountTest : public ::testing::Test {
  protected:
   FakeDiscountTest() {
     fakes.sesion->conexion = conexion;
-    know_catalogues(*servicios);
+    // The sample record's catalogue keys, each looked up as
+    // "<Xx>_Cve_<Table>" giving "<Xx>_Descripcion", the warehouse within
+    // branch 01: table, prefix, key, description.
+    using Row = std::array<std::string, 4>;
+    for (const auto& [tabla, p, clave, texto] :
+         {Row{"Moneda", "Mn", "MXN", "Peso"},
+          Row{"Sucursal", "Sc", "01", "Centro"},
+          Row{"Almacen", "Al", "A1", "General"},
+          Row{"Vendedor", "Vn", "V01", "Ana"},
+          Row{"Cliente", "Cl", "C001", "Mostrador"},
+          Row{"Unidad", "Un", "PZA", "Pieza"}}) {
+      const bool almacen = tabla == "Almacen";
+      servicios->descripciones[servicios->descripcion_key(
+          tabla, p + "_Cve_" + tabla, clave, p + "_Descripcion",
+          almacen ? "Sc_Cve_Sucursal" : "", almacen ? "01" : "", "BA")] = texto;
+    }
     promo.put_Detalle_Descuento_Global(registro);
   }
 

@@ -24,31 +24,6 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
 
-// Every value distinct, so that two values swapped show in the text.
-void fill_line(clsPromoDescuentoGlobal& r) {
-  r.put_Producto("P'100");
-  r.put_Talla("M");
-  r.put_Color("ROJO");
-  r.put_Tipo_Cambio(17.25);
-  r.put_Cantidad(2);
-  r.put_Cantidad_Costo(0.5);
-  r.put_Unidad_Costo("CAJA");
-  r.put_Costo(12.3456789012345);
-  r.put_Costo_Importe(1234567.5);
-  r.put_Precio_Lista(0.1);
-  r.put_Precio_Lista_Importe(1e20);
-  r.put_Descuento_Factor(0.15);
-  r.put_Descuento_Importe(-3);
-  r.put_Precio_Descontado(68);
-  r.put_Precio_Descontado_Importe(136);
-  r.put_Impuesto_Factor(0.16);
-  r.put_Impuesto_Importe(21.76);
-  r.put_Precio_Neto(78.88);
-  r.put_Precio_Neto_Importe(157.76);
-  r.put_Ubicacion_Almacen("Pasillo 'B'");
-  r.put_Cuota_Fija(7);
-}
-
 const char* const kExpected =
     "INSERT INTO Promocion_Descuento_Global(   Pdg_Folio,  Pdg_ID,  "
     "Pdg_Tabla,  Pdg_Condicion_Venta,  Sc_Cve_Sucursal,  Al_Cve_Almacen,  "
@@ -68,7 +43,28 @@ const char* const kExpected =
 using DiscountRecording = FakeDiscountTest;
 
 TEST_F(DiscountRecording, LineIsWrittenToTheCharacter) {
-  fill_line(*registro);
+  // Every value distinct, so that two values swapped show in the text.
+  registro->put_Producto("P'100");
+  registro->put_Talla("M");
+  registro->put_Color("ROJO");
+  registro->put_Tipo_Cambio(17.25);
+  registro->put_Cantidad(2);
+  registro->put_Cantidad_Costo(0.5);
+  registro->put_Unidad_Costo("CAJA");
+  registro->put_Costo(12.3456789012345);
+  registro->put_Costo_Importe(1234567.5);
+  registro->put_Precio_Lista(0.1);
+  registro->put_Precio_Lista_Importe(1e20);
+  registro->put_Descuento_Factor(0.15);
+  registro->put_Descuento_Importe(-3);
+  registro->put_Precio_Descontado(68);
+  registro->put_Precio_Descontado_Importe(136);
+  registro->put_Impuesto_Factor(0.16);
+  registro->put_Impuesto_Importe(21.76);
+  registro->put_Precio_Neto(78.88);
+  registro->put_Precio_Neto_Importe(157.76);
+  registro->put_Ubicacion_Almacen("Pasillo 'B'");
+  registro->put_Cuota_Fija(7);
   ASSERT_TRUE(promo.Add_Promocion_Descuento_Global()) << promo.get_Error();
   EXPECT_THAT(conexion->statements(), ElementsAre(kExpected));
 }
