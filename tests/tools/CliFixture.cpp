@@ -75,10 +75,8 @@ std::string CliTest::write_file(const std::string& name,
 }
 
 void CliTest::init_database() {
-  const ToolResult r = run({"init", "--bd", bd()});
-  ASSERT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_EQ(r.out, "Base creada con el esquema: " + bd() + "\n");
-  EXPECT_EQ(r.err, "");
+  ASSERT_EQ(run({"init", "--bd", bd()}),
+            (ToolResult{0, "Base creada con el esquema: " + bd() + "\n", ""}));
 }
 
 promocionesQEX::Recordset CliTest::exec(const std::string& sql) {

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,14 @@ struct ToolResult {
   int exit_code = -1;  // 128 + signal number when the process was killed
   std::string out;
   std::string err;
+  bool operator==(const ToolResult&) const = default;
 };
+
+// How a test failure shows a result.
+inline void PrintTo(const ToolResult& r, std::ostream* os) {
+  *os << "exit " << r.exit_code << ", stdout: " << r.out
+      << ", stderr: " << r.err;
+}
 
 class CliTest : public ::testing::Test {
  protected:

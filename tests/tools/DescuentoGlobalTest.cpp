@@ -67,9 +67,7 @@ TEST_F(DescuentoGlobal, AFileThatIsNotADocumentRecordsNothing) {
   for (const auto& [csv, message] : cases) {
     SCOPED_TRACE(message);
     const ToolResult r = record(csv);
-    EXPECT_EQ(r.exit_code, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, message);
+    EXPECT_EQ(r, (ToolResult{2, "", message}));
     EXPECT_EQ(count("Promocion_Descuento_Global"), 0);
     EXPECT_EQ(count("Folio_Consecutivo"), 0);  // no folio taken either
   }

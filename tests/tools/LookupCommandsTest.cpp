@@ -110,10 +110,7 @@ TEST_F(LookupCommands, EachSubcommandPrintsItsAnswerAsJson) {
   };
   for (const auto& [subcommand, options, json] : cases) {
     SCOPED_TRACE(subcommand);
-    const ToolResult r = lookup(subcommand, options);
-    EXPECT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, json);
+    EXPECT_EQ(lookup(subcommand, options), (ToolResult{0, json, ""}));
   }
   // vigentes: every row in force, each column under its name in the
   // schema's order, numbers as numbers.
@@ -134,25 +131,25 @@ TEST_F(LookupCommands, AFailingLookupExitsWithOne) {
   // 300000 against "buy 3" is past the 16-bit count of applications.
   ToolResult r = lookup("promocion", {"--producto", "P1", "--cantidad",
                                       "300000", "--unidad", "PZA"});
-  EXPECT_EQ(r.exit_code, 1);
-  EXPECT_EQ(r.err, "promociones: error 6: Overflow (--cantidad 300000)\n");
+  EXPECT_EQ(
+      r, (ToolResult{1, "",
+                     "promociones: error 6: Overflow (--cantidad 300000)\n"}));
 
   exec("DROP TABLE Promocion_1x");
   r = lookup("promocion",
              {"--producto", "P1", "--cantidad", "7", "--unidad", "PZA"});
-  EXPECT_EQ(r.exit_code, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err,
-            "promociones: error -2147217407: [SQLite 1] no such table: "
-            "Promocion_1x\n");
+  EXPECT_EQ(r, (ToolResult{1, "",
+                           "promociones: error -2147217407: [SQLite 1] no such "
+                           "table: Promocion_1x\n"}));
 
   exec("DROP TABLE Promocion_Pv_Clasificador");
   r = lookup("pv-cantidad", {"--producto", "P1", "--cantidad", "7"});
-  EXPECT_EQ(r.exit_code, 1);
-  EXPECT_EQ(r.out,
-            "{\"resultado\":\"\",\"mensaje\":\"\",\"error\":\"promocionesQex."
-            "dll - Get_Promocion_Pv_Cantidad()\\r\\n[SQLite 1] no such "
-            "table: Promocion_Pv_Clasificador\",\"leyenda\":\"\"}\n");
+  EXPECT_EQ(r, (ToolResult{1,
+                           "{\"resultado\":\"\",\"mensaje\":\"\",\"error\":"
+                           "\"promocionesQex.dll - Get_Promocion_Pv_Cantidad()"
+                           "\\r\\n[SQLite 1] no such table: "
+                           "Promocion_Pv_Clasificador\",\"leyenda\":\"\"}\n",
+                           ""}));
 }
 
 // Without --bd or PROMOCIONESQEX_BD the user's configuration file names the
