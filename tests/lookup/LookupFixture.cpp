@@ -56,29 +56,14 @@ const std::string kAlta = "2026-11-30 08:00:00";
 
 void LookupTest::add(const Promo1x& r) {
   insert("Promocion_1x", "",
-         {kNull,
-          r.folio,
-          r.tipo,
-          r.valor,
-          r.sucursal,
-          r.producto_venta,
-          r.unidad_venta,
-          r.talla_venta,
-          r.color_venta,
-          r.cantidad_venta,
-          r.producto_promocion,
-          r.unidad_promocion,
-          r.talla_promocion,
-          r.color_promocion,
-          r.cantidad_promocion,
-          r.comentario,
-          r.fecha_inicial,
-          r.fecha_final,
-          r.hora_inicial,
-          r.hora_final,
-          r.dias,
-          kAlta,
-          r.estado});
+         // clang-format off
+         {kNull, r.folio, r.tipo, r.valor, r.sucursal, r.producto_venta,
+          r.unidad_venta, r.talla_venta, r.color_venta, r.cantidad_venta,
+          r.producto_promocion, r.unidad_promocion, r.talla_promocion,
+          r.color_promocion, r.cantidad_promocion, r.comentario,
+          r.fecha_inicial, r.fecha_final, r.hora_inicial, r.hora_final, r.dias,
+          kAlta, r.estado});
+  // clang-format on
 }
 
 void LookupTest::add(const PromoClasificador& r) {
