@@ -20,11 +20,18 @@ class AgreementTest : public LookupTest {
   }
 };
 
+// An earlier level wins whatever the folio; within a level the greater
+// folio, then the greater promotion quantity. Rows of a code the lookup does
+// not search, or for another key, take no part.
 TEST_F(AgreementTest, ScopeLevelsCustomerFirstThenFolioThenSecondKey) {
   const Sale sale{kMonday};
   add(Promo1x{.folio = "0002", .tipo = "RU", .valor = "SEG1"});
+  add(Promo1x{.folio = "0003", .tipo = "SG", .valor = "SEG1"});
+  add(Promo1x{.folio = "0004", .tipo = "GR", .valor = "OTRO"});
   add(Promo1x{.folio = "0001", .tipo = "SE", .valor = "SEG1"});
-  EXPECT_EQ(reason(agree_promocion(*promociones, sale)),
+  tExplicacion e = agree_promocion(*promociones, sale);
+  EXPECT_EQ(e.Promocion.Prm_Folio, "0001");
+  EXPECT_EQ(reason(e),
             "nivel SE (sin renglones que cumplan en CL, CA, GR, RU); es el "
             "único que cumple en ese nivel");
   add(Promo1x{.folio = "0009", .tipo = "CA", .valor = "CAD1"});
@@ -32,35 +39,69 @@ TEST_F(AgreementTest, ScopeLevelsCustomerFirstThenFolioThenSecondKey) {
   EXPECT_EQ(reason(agree_promocion(*promociones, sale)),
             "nivel CA (sin renglones que cumplan en CL); de los 2 que cumplen "
             "en ese nivel gana el folio mayor (0009 sobre 0007)");
+  add(Promo1x{.folio = "0002", .cantidad_promocion = "1"});
+  add(Promo1x{.folio = "0001", .cantidad_promocion = "9"});
+  EXPECT_EQ(reason(agree_promocion(*promociones, sale)),
+            "nivel CL, el primero que se busca; de los 2 que cumplen en ese "
+            "nivel gana el folio mayor (0002 sobre 0001)");
   add(Promo1x{.folio = "0003", .cantidad_promocion = "2", .comentario = "a"});
   add(Promo1x{.folio = "0003", .cantidad_promocion = "4", .comentario = "b"});
   add(Promo1x{.folio = "0003", .cantidad_promocion = "3", .comentario = "c"});
-  const tExplicacion e = agree_promocion(*promociones, sale);
+  e = agree_promocion(*promociones, sale);
   EXPECT_EQ(e.Promocion.Prm_Comentario, "b");
   EXPECT_EQ(reason(e),
-            "nivel CL, el primero que se busca; de los 3 que cumplen en ese "
+            "nivel CL, el primero que se busca; de los 5 que cumplen en ese "
             "nivel, con el mismo folio 0003, gana el mayor "
             "Prm_Cantidad_Promocion (4 sobre 3)");
 
+  // The classifier lookup: the same order; the sale quantity takes no part.
+  add(PromoClasificador{.folio = "0002", .tipo = "SG", .valor = "SEG1"});
+  add(PromoClasificador{.folio = "0003", .tipo_clasificador = "FM"});
+  add(PromoClasificador{.folio = "0004", .valor_clasificador = "L2"});
   add(PromoClasificador{.folio = "0009", .tipo = "SE", .valor = "SEG1"});
-  add(PromoClasificador{.folio = "0001", .cantidad = "24"});
-  add(PromoClasificador{.folio = "0001", .cantidad = "12"});
-  EXPECT_EQ(agree_clasificador(*promociones, sale).Categoria.Ct_Cantidad, 24);
+  EXPECT_EQ(agree_clasificador(*promociones, sale).Categoria.Ct_Folio, "0009");
+  add(PromoClasificador{.folio = "0001",
+                        .cantidad = "12",
+                        .cantidad_promocion = "1",
+                        .porcentaje = "15.5"});
+  add(PromoClasificador{.folio = "0001",
+                        .cantidad = "24",
+                        .cantidad_promocion = "3",
+                        .porcentaje = "20"});
+  for (double cantidad : {1.0, 1000.0}) {
+    Sale s = sale;
+    s.cantidad = cantidad;
+    EXPECT_EQ(agree_clasificador(*promociones, s).Categoria,
+              (tCategoria{24, 3, 20, "0001"}));
+  }
 }
 
+// The goods given per full sale quantity must fit 16 bits and the sale
+// quantity must divide by a non-zero one; the explanation reports the error
+// the lookup raises instead.
 TEST_F(AgreementTest, CountsAndNullsTheLookupsFailOnAreReported) {
   const Sale sale{kMonday};
   const struct {
-    const char* venta;
-    double cantidad;
-    long error;
-  } counts[] = {{"1", 32767.9, 0}, {"1", 32768, 6}, {"0", 5, 11}};
+    const char *venta, *promocion;
+    double cantidad, given;
+    long error;  // the error raised instead, or 0
+  } counts[] = {
+      {"1", "2", 32767.9, 65534, 0}, {"1", "2", 32768, 0, 6},
+      {"-1", "1", 32768, -32768, 0}, {"-1", "1", 32769, 0, 6},
+      {"0", "1", 5, 0, 11},
+  };
   for (const auto& c : counts) {
     db.exec("DELETE FROM Promocion_1x");
-    add(Promo1x{.cantidad_venta = c.venta});
+    add(Promo1x{.cantidad_venta = c.venta, .cantidad_promocion = c.promocion});
     Sale s = sale;
     s.cantidad = c.cantidad;
-    EXPECT_EQ(agree_promocion(*promociones, s).Error_Numero, c.error);
+    SCOPED_TRACE(std::string(c.venta) + " " + std::to_string(c.cantidad));
+    const tExplicacion e = agree_promocion(*promociones, s);
+    EXPECT_EQ(e.Error_Numero, c.error);
+    EXPECT_EQ(e.Promocion.Pr_Cantidad, c.given);
+    EXPECT_EQ(e.Error, c.error == 0   ? ""
+                       : c.error == 6 ? "Overflow"
+                                      : "Division by zero");
   }
   add(PromoPv{.tipo_valor = "0"});
   for (double cantidad : {32766.5, 32767.0}) {
@@ -84,9 +125,13 @@ TEST_F(AgreementTest, CountsAndNullsTheLookupsFailOnAreReported) {
   add(PromoPv{.folio = "0002", .tipo = "01", .tipo_valor = "50"});
   nulls = sale;
   nulls.ppv_id = "V2";
+  // The lookup stops at the second group; the first group's lines stay.
   const tExplicacion e = agree_pv_importe(*promociones, nulls);
-  EXPECT_EQ(e.Grupos.size(), 2u);  // the lookup stops at the second group
+  EXPECT_EQ(e.Grupos.size(), 2u);
   EXPECT_EQ(e.Ganadores.size(), 1u);
+  EXPECT_EQ(e.Lista_Pv, "");
+  EXPECT_EQ(e.Error, "Invalid use of Null");
+  EXPECT_EQ(promociones->get_Mensaje(), "Regalo...\r\nRegalo...");
 }
 
 // Each generated promotion row gives a sale: a customer in its scope, its
@@ -138,11 +183,11 @@ std::vector<Sale> generated_sales(const TempDatabase& db, const DateTime& at) {
       own.minute = hour.minute;
       for (const DateTime& moment : {at, own}) {
         const std::size_t k = keys.size();
-        keys.push_back(
-            {moment, key("sucursal") == "00" ? "S1" : key("sucursal"),
-             key("cliente"), producto, key("talla"), key("color"),
-             key("unidad"), linea, sales[k % sales.size()],
-             rs.field("cantidad").as_number() * (1 + k % 3)});
+        keys.push_back({moment,
+                        key("sucursal") == "00" ? "S1" : key("sucursal"),
+                        key("cliente"), producto, key("talla"), key("color"),
+                        key("unidad"), linea, sales[k % sales.size()],
+                        rs.field("cantidad").as_number() * (1 + k % 3)});
       }
     }
   }
