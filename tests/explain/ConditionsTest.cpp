@@ -29,20 +29,13 @@ class ConditionsTest : public LookupTest {
     if (kind == Kind::Cantidad1x) add(Promo1x{});
     if (kind == Kind::Clasificador) add(PromoClasificador{});
     if (kind == Kind::PvCantidad) add(PromoPv{});
-    if (kind == Kind::PvImporte) add(PromoPv{.tipo = "01", .tipo_valor = "100"});
+    if (kind == Kind::PvImporte)
+      add(PromoPv{.tipo = "01", .tipo_valor = "100"});
     if (!update.empty()) db.exec(update);
-    const Sale sale{kMonday};
-    switch (kind) {
-      case Kind::Cantidad1x:
-        return agree_promocion(*promociones, sale);
-      case Kind::Clasificador:
-        return agree_clasificador(*promociones, sale);
-      case Kind::PvCantidad:
-        return agree_pv_cantidad(*promociones, sale);
-      case Kind::PvImporte:
-        return agree_pv_importe(*promociones, sale);
-    }
-    return {};
+    using Agree = tExplicacion (*)(Promociones&, const Sale&);
+    const Agree agree[] = {agree_promocion, agree_clasificador,
+                           agree_pv_cantidad, agree_pv_importe};
+    return agree[static_cast<int>(kind)](*promociones, Sale{kMonday});
   }
 };
 
@@ -53,32 +46,23 @@ std::vector<std::string> names(const tCandidato& c) {
   return out;
 }
 
-TEST_F(ConditionsTest, ConditionsInTheOrderOfEachStatement) {
+// Each kind's row meeting every condition wins; each case then breaks one
+// condition, and every candidate is judged on the kind's conditions in the
+// order of its statement.
+TEST_F(ConditionsTest, OnlyTheBrokenConditionFailsInTheStatementsOrder) {
+  for (Kind kind : {Kind::Cantidad1x, Kind::Clasificador, Kind::PvCantidad,
+                    Kind::PvImporte})
+    EXPECT_EQ(explain(kind, "").Ganadores.size(), 1u);
   const std::vector<std::string> schedule = {"sucursal", "nivel", "ambito",
                                              "vigencia", "estado"};
   auto with = [&](std::vector<std::string> head) {
     head.insert(head.end(), schedule.begin(), schedule.end());
     return head;
   };
-  const std::pair<Kind, std::vector<std::string>> cases[] = {
-      {Kind::Cantidad1x,
-       with({"unidad", "cantidad", "horario", "dia", "talla", "color"})},
-      {Kind::Clasificador, with({"horario", "dia"})},
-      {Kind::PvCantidad, with({"cantidad", "horario", "dia"})},
-      {Kind::PvImporte, with({"importe", "horario", "dia"})},
-  };
-  for (const auto& [kind, expected] : cases) {
-    const tExplicacion e = explain(kind, "");
-    ASSERT_EQ(e.Grupos.size(), 1u);
-    ASSERT_EQ(e.Grupos[0].Candidatos.size(), 1u);
-    const tCandidato& c = e.Grupos[0].Candidatos[0];
-    EXPECT_EQ(names(c), expected) << e.Consulta;
-    EXPECT_TRUE(c.Cumple) << e.Consulta;
-    EXPECT_EQ(e.Ganadores.size(), 1u) << e.Consulta;
-  }
-}
-
-TEST_F(ConditionsTest, OnlyTheBrokenConditionFails) {
+  const std::vector<std::string> order[] = {
+      with({"unidad", "cantidad", "horario", "dia", "talla", "color"}),
+      with({"horario", "dia"}), with({"cantidad", "horario", "dia"}),
+      with({"importe", "horario", "dia"})};
   const Veredicto kNo = Veredicto::No_Cumple, kNull = Veredicto::No_Evaluable;
   const struct {
     Kind kind;
@@ -126,12 +110,13 @@ TEST_F(ConditionsTest, OnlyTheBrokenConditionFails) {
                           "Promocion_Pv", "Promocion_Pv"};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.set);
-    const tExplicacion e = explain(
-        c.kind, std::string("UPDATE ") + tables[static_cast<int>(c.kind)] +
-                    " SET " + c.set);
+    const tExplicacion e =
+        explain(c.kind, std::string("UPDATE ") +
+                            tables[static_cast<int>(c.kind)] + " SET " + c.set);
     ASSERT_EQ(e.Grupos.size(), 1u);
     ASSERT_EQ(e.Grupos[0].Candidatos.size(), 1u);
     const tCandidato& candidate = e.Grupos[0].Candidatos[0];
+    EXPECT_EQ(names(candidate), order[static_cast<int>(c.kind)]);
     EXPECT_FALSE(candidate.Cumple);
     EXPECT_TRUE(e.Ganadores.empty());
     // A row for none of the lookup's levels has no value to compare.
