@@ -218,8 +218,8 @@ TEST_F(PvCaptureTest, F2PicksFromTheStoredQueryKeepingTheDiscount) {
 
 TEST_F(PvCaptureTest, AcceptNamesTheFirstSerializedRowWithoutSeries) {
   for (const char* p : {"T1", "T2"})
-    fakes_->servicios->descripciones[FakeServicios::descripcion_key(
-        "Producto", "Pr_Cve_Producto", p, "Pr_Descripcion")] =
+    fakes_->servicios->descripciones[std::string("Producto|Pr_Cve_Producto|") +
+                                     p + "|Pr_Descripcion|0|||"] =
         std::string("Teléfono ") + p;
   const std::string list =
       record() + "{|}" +

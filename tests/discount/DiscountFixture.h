@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
 #include <string>
 
@@ -72,22 +71,16 @@ class FakeDiscountTest : public ::testing::Test {
  protected:
   FakeDiscountTest() {
     fakes.sesion->conexion = conexion;
-    // The sample record's catalogue keys, each looked up as
-    // "<Xx>_Cve_<Table>" giving "<Xx>_Descripcion", the warehouse within
-    // branch 01: table, prefix, key, description.
-    using Row = std::array<std::string, 4>;
-    for (const auto& [tabla, p, clave, texto] :
-         {Row{"Moneda", "Mn", "MXN", "Peso"},
-          Row{"Sucursal", "Sc", "01", "Centro"},
-          Row{"Almacen", "Al", "A1", "General"},
-          Row{"Vendedor", "Vn", "V01", "Ana"},
-          Row{"Cliente", "Cl", "C001", "Mostrador"},
-          Row{"Unidad", "Un", "PZA", "Pieza"}}) {
-      const bool almacen = tabla == "Almacen";
-      servicios->descripciones[servicios->descripcion_key(
-          tabla, p + "_Cve_" + tabla, clave, p + "_Descripcion",
-          almacen ? "Sc_Cve_Sucursal" : "", almacen ? "01" : "", "BA")] = texto;
-    }
+    // The sample record's catalogue keys as the record's checks look them
+    // up, the warehouse within branch 01, and their descriptions.
+    servicios->descripciones = {
+        {"Moneda|Mn_Cve_Moneda|MXN|Mn_Descripcion|0|||BA", "Peso"},
+        {"Sucursal|Sc_Cve_Sucursal|01|Sc_Descripcion|0|||BA", "Centro"},
+        {"Almacen|Al_Cve_Almacen|A1|Al_Descripcion|0|Sc_Cve_Sucursal|01|BA",
+         "General"},
+        {"Vendedor|Vn_Cve_Vendedor|V01|Vn_Descripcion|0|||BA", "Ana"},
+        {"Cliente|Cl_Cve_Cliente|C001|Cl_Descripcion|0|||BA", "Mostrador"},
+        {"Unidad|Un_Cve_Unidad|PZA|Un_Descripcion|0|||BA", "Pieza"}};
     promo.put_Detalle_Descuento_Global(registro);
   }
 

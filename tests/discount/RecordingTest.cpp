@@ -110,9 +110,9 @@ TEST_F(DiscountRecording, FolioComesFromTheSequenceAndLinesAreNumbered) {
 
 TEST_F(DiscountRecording, HostFolioIsKeptAndRefusedWhenItsFirstLineExists) {
   registro->put_Folio("F-77");
-  servicios->descripciones[servicios->descripcion_key(
-      "Promocion_Descuento_Global", "Pdg_Folio", "F-77", "Pdg_Folio", "Pdg_ID",
-      "000001", "BA")] = "F-77";
+  servicios->descripciones.emplace(
+      "Promocion_Descuento_Global|Pdg_Folio|F-77|Pdg_Folio|0|Pdg_ID|000001|BA",
+      "F-77");
 
   EXPECT_FALSE(promo.Add_Promocion_Descuento_Global());
   EXPECT_EQ(promo.get_Error(), kInsertaPrefix + "El folio: F-77, ya existe");

@@ -106,23 +106,13 @@ class FakeServicios : public clsServicios, public CallRecorder {
  public:
   // Get_Fecha_Hora returns it.
   DateTime ahora{2026, 12, 5, 11, 30, 0, 0};
-  // Get_Descripcion answers from here; see descripcion_key. Missing: "".
+  // Get_Descripcion answers from here, under its arguments as `calls` logs
+  // them ("Tabla|Campo_Clave|Valor_Clave|Campo_Resultado|0|||BA"). Missing: "".
   std::map<std::string, std::string> descripciones;
   // Get_Consulta answers from here; missing: "".
   std::map<std::string, std::string> consultas;
   // What Muestra_Busqueda answers (the pick); its queries are in `calls`.
   std::string busqueda_elegida;
-
-  // The key of `descripciones` for a Get_Descripcion call: its seven texts
-  // joined by '|'.
-  static std::string descripcion_key(Text Tabla, Text Campo_Clave,
-                                     Text Valor_Clave, Text Campo_Resultado,
-                                     Text Campo_Clave2 = "",
-                                     Text Valor_Clave2 = "",
-                                     Text Estado_Baja = "") {
-    return join_bars({Tabla, Campo_Clave, Valor_Clave, Campo_Resultado,
-                      Campo_Clave2, Valor_Clave2, Estado_Baja});
-  }
 
   DateTime Get_Fecha_Hora() override {
     record("Get_Fecha_Hora", {});
@@ -136,12 +126,11 @@ class FakeServicios : public clsServicios, public CallRecorder {
                               Text Campo_Resultado, long Reservado,
                               Text Campo_Clave2, Text Valor_Clave2,
                               Text Estado_Baja) override {
-    record("Get_Descripcion",
-           {Tabla, Campo_Clave, Valor_Clave, Campo_Resultado, num(Reservado),
-            Campo_Clave2, Valor_Clave2, Estado_Baja});
-    auto it = descripciones.find(
-        descripcion_key(Tabla, Campo_Clave, Valor_Clave, Campo_Resultado,
-                        Campo_Clave2, Valor_Clave2, Estado_Baja));
+    const std::vector<std::string> args{
+        Tabla,          Campo_Clave,  Valor_Clave,  Campo_Resultado,
+        num(Reservado), Campo_Clave2, Valor_Clave2, Estado_Baja};
+    record("Get_Descripcion", args);
+    auto it = descripciones.find(join_bars(args));
     return it == descripciones.end() ? std::string() : it->second;
   }
   Variant Get_Folio(Text Sucursal, Text Consecutivo, long Longitud,
