@@ -108,16 +108,6 @@ TEST_F(CommonServicesTest, StoredQueryOrClearErrorWhenMissing) {
   EXPECT_EQ(e.description(), "La consulta NO_EXISTE no está registrada");
 }
 
-TEST_F(CommonServicesTest, FolioStartsAtOnePaddedAndBranchesShareIt) {
-  const std::string seq = "PROMOCION_DESCUENTO_GLOBAL";
-  EXPECT_EQ(servicios_.Get_Folio("01", seq, 10, -1), Variant("0000000001"));
-  EXPECT_EQ(servicios_.Get_Folio("02", seq, 10, -1), Variant("0000000002"));
-  EXPECT_EQ(servicios_.Get_Folio("01", "OTRO", 4, -1), Variant("0001"));
-  // Any other Incrementa only reads.
-  EXPECT_EQ(servicios_.Get_Folio("01", seq, 10, 0), Variant("0000000003"));
-  EXPECT_EQ(servicios_.Get_Folio("01", seq, 10, -1), Variant("0000000003"));
-}
-
 TEST_F(CommonServicesTest, FolioThatCannotBeGivenIsEmptyWithTheReason) {
   db_.exec(
       "INSERT INTO Folio_Consecutivo (Fc_Consecutivo, Fc_Siguiente) VALUES "
@@ -162,21 +152,9 @@ TEST_F(CommonServicesTest, RegisteringTwiceKeepsOneRowEmptyOrNoTableFails) {
             std::string::npos);
 }
 
-TEST_F(CompanionStatements, SessionParameterAndPermission) {
+TEST_F(CompanionStatements, ParameterPermissionDescriptionsAndStoredQuery) {
   sesion_.Get_Parametro("VEN_'X", 0, "T", "d");
   sesion_.Tiene_Permiso("VEN'TAS", "PROM01", "No disponible");
-  EXPECT_THAT(
-      recording_->statements(),
-      ElementsAre(
-          "SELECT Pa_Valor FROM Parametro WHERE Pa_Nombre = 'VEN_''X'",
-          "SELECT 1 AS Tiene_Permiso FROM Usuario_Permiso p INNER JOIN "
-          "Usuario u ON u.Us_Cve_Usuario = p.Us_Cve_Usuario WHERE "
-          "p.Us_Cve_Usuario = 'CAJ''A' AND p.Tr_Cve_Transaccion = 'VEN''TAS' "
-          "AND p.Pe_Cve_Permiso = 'PROM01' AND (u.Es_Cve_Estado IS NULL OR "
-          "u.Es_Cve_Estado <> 'BA')"));
-}
-
-TEST_F(CompanionStatements, DescriptionsAndStoredQuery) {
   servicios_.Get_Descripcion("Almacen", "Al_Cve_Almacen", "A'1",
                              "Al_Descripcion", 0, "Sc_Cve_Sucursal", "S'1",
                              "BA");
@@ -185,35 +163,40 @@ TEST_F(CompanionStatements, DescriptionsAndStoredQuery) {
   EXPECT_THROW(servicios_.Get_Consulta("PROMOCION_'PV"), RuntimeError);
   EXPECT_THAT(
       recording_->statements(),
-      ElementsAre("SELECT Al_Descripcion FROM Almacen WHERE Al_Cve_Almacen "
-                  "= 'A''1' AND Sc_Cve_Sucursal = 'S''1' AND (Es_Cve_Estado "
-                  "IS NULL OR Es_Cve_Estado <> 'BA')",
-                  "SELECT Mn_Descripcion FROM Moneda WHERE Mn_Cve_Moneda = "
-                  "'MXN'",
-                  "SELECT Co_Texto FROM Consulta WHERE Co_Nombre = "
-                  "'PROMOCION_''PV'"));
+      ElementsAre(
+          "SELECT Pa_Valor FROM Parametro WHERE Pa_Nombre = 'VEN_''X'",
+          "SELECT 1 AS Tiene_Permiso FROM Usuario_Permiso p INNER JOIN "
+          "Usuario u ON u.Us_Cve_Usuario = p.Us_Cve_Usuario WHERE "
+          "p.Us_Cve_Usuario = 'CAJ''A' AND p.Tr_Cve_Transaccion = 'VEN''TAS' "
+          "AND p.Pe_Cve_Permiso = 'PROM01' AND (u.Es_Cve_Estado IS NULL OR "
+          "u.Es_Cve_Estado <> 'BA')",
+          "SELECT Al_Descripcion FROM Almacen WHERE Al_Cve_Almacen "
+          "= 'A''1' AND Sc_Cve_Sucursal = 'S''1' AND (Es_Cve_Estado "
+          "IS NULL OR Es_Cve_Estado <> 'BA')",
+          "SELECT Mn_Descripcion FROM Moneda WHERE Mn_Cve_Moneda = 'MXN'",
+          "SELECT Co_Texto FROM Consulta WHERE Co_Nombre = "
+          "'PROMOCION_''PV'"));
 }
 
+// Folios count from 1, zero-padded, one count for every branch; any other
+// Incrementa only reads the next one.
 TEST_F(CompanionStatements, FolioTakenCreatedReadAndRegistered) {
+  const std::string seq = "PROMOCION_DESCUENTO_GLOBAL";
   const std::string take =
       "UPDATE Folio_Consecutivo SET Fc_Siguiente = Fc_Siguiente + 1 WHERE "
       "Fc_Consecutivo = 'PROMOCION_DESCUENTO_GLOBAL' RETURNING Fc_Siguiente "
       "- 1 AS Fc_Folio";
-  EXPECT_EQ(servicios_.Get_Folio("S'1", "PROMOCION_DESCUENTO_GLOBAL", 10, -1)
-                .as_text(),
-            "0000000001");
-  EXPECT_EQ(servicios_.Get_Folio("S'1", "PROMOCION_DESCUENTO_GLOBAL", 10, 0)
-                .as_text(),
-            "0000000002");
-  EXPECT_TRUE(servicios_.Registra_Folio("PROMOCION_DESCUENTO_GLOBAL",
-                                        "0000000001", "000'001"));
+  EXPECT_EQ(servicios_.Get_Folio("S'1", seq, 10, -1), Variant("0000000001"));
+  EXPECT_EQ(servicios_.Get_Folio("02", seq, 10, -1), Variant("0000000002"));
+  EXPECT_EQ(servicios_.Get_Folio("S'1", seq, 10, 0), Variant("0000000003"));
+  EXPECT_TRUE(servicios_.Registra_Folio(seq, "0000000001", "000'001"));
   EXPECT_THAT(
       recording_->statements(),
       ElementsAre(
           take,
           "INSERT INTO Folio_Consecutivo (Fc_Consecutivo, Fc_Siguiente) "
           "VALUES ('PROMOCION_DESCUENTO_GLOBAL', 1) ON CONFLICT DO NOTHING",
-          take,
+          take, take,
           "SELECT Fc_Siguiente AS Fc_Folio FROM Folio_Consecutivo WHERE "
           "Fc_Consecutivo = 'PROMOCION_DESCUENTO_GLOBAL'",
           MatchesRegex(
@@ -221,6 +204,8 @@ TEST_F(CompanionStatements, FolioTakenCreatedReadAndRegistered) {
               "Fu_ID, Fu_Fecha\\) VALUES "
               "\\('PROMOCION_DESCUENTO_GLOBAL', '0000000001', "
               "'000''001', '[0-9]{8} [0-9]{2}:[0-9]{2}:[0-9]{2}'\\)")));
+  EXPECT_EQ(servicios_.Get_Folio("01", seq, 10, -1), Variant("0000000003"));
+  EXPECT_EQ(servicios_.Get_Folio("01", "OTRO", 4, -1), Variant("0001"));
 }
 
 }  // namespace

@@ -88,31 +88,10 @@ TEST_F(DataSessionTest, MissingConnectionAndLineWithoutEqualsNameTheirPlace) {
   EXPECT_THAT(missing.description(), HasSubstr("PROMOCIONESQEX_BD"));
   EXPECT_THAT(missing.description(), HasSubstr(configuration_file().string()));
   std::istringstream in("bd = x.db\n# fine\nusuario CAJA\n");
-  EXPECT_EQ(raised([&] { parse_settings(in, "promocionesQEX.conf"); })
-                .description(),
-            "promocionesQEX.conf, línea 3: se esperaba \"clave = valor\": "
-            "usuario CAJA");
-}
-
-TEST_F(DataSessionTest, ConexionAndUserComeFromTheConfiguration) {
-  db_.exec(
-      "INSERT INTO Parametro (Pa_Nombre, Pa_Tipo, Pa_Valor) "
-      "VALUES ('ORIGEN', 'T', 'configurada')");
-  db_.exec("INSERT INTO Usuario (Us_Cve_Usuario) VALUES ('CAJA02')");
-  db_.exec(
-      "INSERT INTO Usuario_Permiso (Us_Cve_Usuario, Tr_Cve_Transaccion, "
-      "Pe_Cve_Permiso) VALUES ('CAJA02', 'VEN', 'PROM02')");
-  set_env(kConnectionVariable, "sqlite:" + db_.path().string());
-  set_env(kUserVariable, "CAJA02");
-  DataSession configured;
-  // The user, too, comes from the configuration.
-  EXPECT_TRUE(configured.Tiene_Permiso("VEN", "PROM02", "No disponible"));
-  EXPECT_FALSE(sesion_.Tiene_Permiso("VEN", "PROM02", "No disponible"));
-  auto first = configured.Conexion();
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(configured.Conexion(), first);
-  EXPECT_EQ(configured.Get_Parametro("ORIGEN", 0, "T", "").as_text(),
-            "configurada");
+  EXPECT_EQ(
+      raised([&] { parse_settings(in, "promocionesQEX.conf"); }).description(),
+      "promocionesQEX.conf, línea 3: se esperaba \"clave = valor\": "
+      "usuario CAJA");
 }
 
 TEST_F(DataSessionTest, ParametersAnswerTheStoredValueOrTheDefault) {
@@ -121,15 +100,19 @@ TEST_F(DataSessionTest, ParametersAnswerTheStoredValueOrTheDefault) {
       "('AGRUPADOR', 'T', 'CT,PR'), ('SIN_VALOR', 'T', NULL), "
       "('A''B', 'T', 'con comilla'), ('SI_UNO', 'B', '1'), "
       "('SI_S', 'B', 'S'), ('NO_CERO', 'B', '0'), ('RARO', 'B', 'quizas')");
-  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-      {"AGRUPADOR", "T", "CT,DP", "CT,PR"}, {"A'B", "T", "", "con comilla"},
-      {"NO_EXISTE", "T", "omision", "omision"},
-      {"SIN_VALOR", "T", "omision", "omision"},
-      {"X' OR '1'='1", "T", "nada", "nada"},
-      {"SI_UNO", "B", "0", "-1"},     {"SI_S", "B", "0", "-1"},
-      {"NO_CERO", "B", "-1", "0"},    {"NO_EXISTE", "B", "0", "0"},
-      {"NO_EXISTE", "B", "True", "-1"},
-  };
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] =
+      {
+          {"AGRUPADOR", "T", "CT,DP", "CT,PR"},
+          {"A'B", "T", "", "con comilla"},
+          {"NO_EXISTE", "T", "omision", "omision"},
+          {"SIN_VALOR", "T", "omision", "omision"},
+          {"X' OR '1'='1", "T", "nada", "nada"},
+          {"SI_UNO", "B", "0", "-1"},
+          {"SI_S", "B", "0", "-1"},
+          {"NO_CERO", "B", "-1", "0"},
+          {"NO_EXISTE", "B", "0", "0"},
+          {"NO_EXISTE", "B", "True", "-1"},
+      };
   for (const auto& [name, type, fallback, expected] : cases) {
     EXPECT_EQ(sesion_.Get_Parametro(name, 0, type, fallback).as_text(),
               expected)
@@ -147,7 +130,7 @@ TEST_F(DataSessionTest, ParametersAnswerTheStoredValueOrTheDefault) {
   }
 }
 
-TEST_F(DataSessionTest, PermissionNeedsTheRowAndAnActiveUser) {
+TEST_F(DataSessionTest, PermissionNeedsTheRowAndAnActiveConfiguredUser) {
   db_.exec(
       "INSERT INTO Usuario (Us_Cve_Usuario, Es_Cve_Estado) VALUES "
       "('CAJA01', 'LI'), ('BAJA', 'BA')");
@@ -156,9 +139,9 @@ TEST_F(DataSessionTest, PermissionNeedsTheRowAndAnActiveUser) {
       "Pe_Cve_Permiso) VALUES ('CAJA01', 'VEN', 'PROM01'), "
       "('BAJA', 'VEN', 'PROM01'), ('NADIE', 'VEN', 'PROM01')");
   const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-      {"CAJA01", "VEN", "PROM01", true}, {"CAJA01", "VEN", "PROM02", false},
+      {"CAJA01", "VEN", "PROM01", true},  {"CAJA01", "VEN", "PROM02", false},
       {"CAJA01", "DEV", "PROM01", false}, {"CAJA01", "", "PROM01", false},
-      {"BAJA", "VEN", "PROM01", false},  // deactivated user
+      {"BAJA", "VEN", "PROM01", false},   // deactivated user
       {"NADIE", "VEN", "PROM01", false},  // no such user
   };
   for (const auto& [user, transaction, permission, allowed] : cases)
@@ -166,6 +149,15 @@ TEST_F(DataSessionTest, PermissionNeedsTheRowAndAnActiveUser) {
                   .Tiene_Permiso(transaction, permission, "No disponible"),
               allowed)
         << user << " " << transaction << " " << permission;
+  // A session made without arguments takes its database and its user from
+  // the configuration, and keeps its connection.
+  set_env(kConnectionVariable, "sqlite:" + db_.path().string());
+  set_env(kUserVariable, "CAJA01");
+  DataSession configured;
+  EXPECT_TRUE(configured.Tiene_Permiso("VEN", "PROM01", "No disponible"));
+  auto first = configured.Conexion();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(configured.Conexion(), first);
 }
 
 TEST_F(DataSessionTest, MessageIsWrittenAsOneLine) {
