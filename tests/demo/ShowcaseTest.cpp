@@ -118,14 +118,6 @@ class Showcase : public ::testing::Test {
     fakes.servicios->ahora = moment_;
   }
 
-  std::string quantity_folio(const DateTime& at, const std::string& branch,
-                             const std::string& size, double quantity) {
-    return p
-        .Get_Promocion(at, branch, k_.customer, k_.product, size, k_.colour,
-                       quantity, k_.unit)
-        .Prm_Folio;
-  }
-
   // What the five lookups answer for `customer` and `product` through
   // `connection`; the texts they send are added to `texts`.
   std::string lookups(const std::shared_ptr<Connection>& connection,
@@ -203,7 +195,9 @@ DemoShowcase Showcase::k_;
 DateTime Showcase::moment_;
 
 TEST_F(Showcase, LookupsFindTheHandPlacedRows) {
-  EXPECT_EQ(quantity_folio(moment_, k_.branch, k_.size, k_.quantity),
+  EXPECT_EQ(p.Get_Promocion(moment_, k_.branch, k_.customer, k_.product,
+                            k_.size, k_.colour, k_.quantity, k_.unit)
+                .Prm_Folio,
             "00000002");  // segment level, the greater of two folios
   EXPECT_EQ(p.Get_Promocion_Clasificador(moment_, k_.customer, k_.branch,
                                          k_.line, k_.quantity)
@@ -228,14 +222,6 @@ TEST_F(Showcase, LookupsFindTheHandPlacedRows) {
                                               k_.sale_id)),
             "00000011 00000011 00000012 00000012 00000012 00000019");
   EXPECT_EQ(p.get_Error(), "");
-  // Out of hours, for a larger size and quantity, at another branch.
-  DateTime evening = moment_;
-  evening.hour = 16;
-  EXPECT_EQ(quantity_folio(evening, k_.branch, k_.size, k_.quantity),
-            "00000003");
-  EXPECT_EQ(quantity_folio(moment_, k_.branch, "GD", 12), "00000007");
-  EXPECT_EQ(quantity_folio(moment_, k_.other_branch, k_.size, k_.quantity),
-            "00000005");
 }
 
 TEST_F(Showcase, PickListQueryListsTheDetailsWithTheirStock) {
