@@ -60,44 +60,42 @@ class CaptureTest : public WindowTest {
   }
 };
 
+// The window shows the line and the goods; accepting writes the goods as
+// edited (reducing is allowed by default), cancelling by button or by
+// closing writes them as offered.
 TEST_F(CaptureTest, FullCaptureShowsTheLineEditsAndEncodesTheGoods) {
-  const tPromocion g = granted();
-  QStringList header, row;
-  const bool accepted = capturar({}, [&](frmCapturarPromocion& w) {
-    header << w.txtClave->text() << w.txtDescripcion->text()
-           << w.txtCantidad->text() << w.txtUnidad->text();
-    for (const char* c : {"Pr_Cve_Producto", "Cantidad", "CantidadAnterior",
-                          "Disponible", "Unidad"})
-      row << cell(w, 0, c);
-    type_cell(w, 0, "Cantidad", "1.5");  // reducing is allowed by default
-    aceptar(w);
-  });
-  EXPECT_TRUE(accepted);
+  const tPromocion offered = granted();
+  tPromocion edited = offered;
+  edited.Pr_Cantidad = 1.5;
+  const std::tuple<Script, bool, tPromocion> endings[] = {
+      {aceptar, true, edited},
+      {cancelar, false, offered},
+      {[](frmCapturarPromocion& w) { w.close(); }, false, offered}};
   const std::string sql =
       "SELECT Pr_Descripcion FROM Producto WHERE Pr_Cve_Producto = '";
-  EXPECT_EQ(
-      header,
+  const QStringList line =
       texts({kKeys.product,
              demo_store().exec(sql + kKeys.product + "'").field(0).as_text(),
-             "7", kKeys.unit}));
-  EXPECT_EQ(row, texts({g.Pr_Cve_Producto, "2", "2", "2", g.Pr_Unidad}));
-  tPromocion expected = g;
-  expected.Pr_Cantidad = 1.5;
-  EXPECT_EQ(promociones_->get_Promociones(),
-            promociones_->Codifica_Promocion({expected}));
-  EXPECT_THAT(fakes_->sesion->mensajes, IsEmpty());
-}
-
-TEST_F(CaptureTest, CancellingByButtonOrByClosingStillWritesTheGoods) {
-  const std::string offered = promociones_->Codifica_Promocion({granted()});
-  for (bool by_closing : {false, true}) {
-    const bool accepted = capturar({}, [&](frmCapturarPromocion& w) {
-      type_cell(w, 0, "Cantidad", "1");
-      by_closing ? (void)w.close() : cancelar(w);
+             "7", kKeys.unit});
+  for (const auto& [ending, accepted, goods] : endings) {
+    QStringList header, row;
+    const bool closed_accepting = capturar({}, [&](frmCapturarPromocion& w) {
+      header << w.txtClave->text() << w.txtDescripcion->text()
+             << w.txtCantidad->text() << w.txtUnidad->text();
+      for (const char* c : {"Pr_Cve_Producto", "Cantidad", "CantidadAnterior",
+                            "Disponible", "Unidad"})
+        row << cell(w, 0, c);
+      type_cell(w, 0, "Cantidad", "1.5");
+      ending(w);
     });
-    EXPECT_FALSE(accepted);
-    EXPECT_EQ(promociones_->get_Promociones(), offered) << by_closing;
+    EXPECT_EQ(closed_accepting, accepted);
+    EXPECT_EQ(header, line);
+    EXPECT_EQ(row, texts({offered.Pr_Cve_Producto, "2", "2", "2",
+                          offered.Pr_Unidad}));
+    EXPECT_EQ(promociones_->get_Promociones(),
+              promociones_->Codifica_Promocion({goods}));
   }
+  EXPECT_THAT(fakes_->sesion->mensajes, IsEmpty());
 }
 
 TEST_F(CaptureTest, FlagsOutliveTheCallAndBelongToTheThread) {

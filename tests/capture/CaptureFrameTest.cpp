@@ -1,5 +1,5 @@
-// The frame's position store and resize rule, on the quantity window and on
-// a second window of another name.
+// The frame's position store, on the quantity window and on a second window
+// of another name.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -100,26 +100,6 @@ TEST_F(CaptureFrameTest, UnreadableValuesKeepTheDesignAndWindowsKeepTheirOwn) {
   quantity.unload();
   EXPECT_EQ(stored("frmCapturarPromocionPv")[0], "4500");
   EXPECT_EQ(stored("frmCapturarPromocion")[1], "750");
-}
-
-TEST_F(CaptureFrameTest, ResizeRuleLaysOutAndShrinkingBelowItMovesNothing) {
-  frmCapturarPromocion w;
-  w.load();
-  w.show();
-  w.resize(800, 500);
-  const QRect grid = w.ssPromocion->geometry();
-  const QRect bar = w.frBoton->geometry();
-  // Grid: window width less 300 twips; bar right-aligned under the grid,
-  // 50 twips below it and 100 twips above the window's bottom.
-  EXPECT_EQ(grid.width(), 800 - 20);
-  EXPECT_EQ(bar.right(), grid.right());
-  EXPECT_EQ(bar.top() - grid.bottom() - 1, 3);
-  EXPECT_NEAR(500 - bar.bottom() - 1, 3, 1);
-
-  w.resize(10, 10);
-  EXPECT_EQ(w.ssPromocion->geometry(), grid);
-  EXPECT_EQ(w.frBoton->geometry(), bar);
-  w.close();
 }
 
 }  // namespace
