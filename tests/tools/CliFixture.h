@@ -75,6 +75,16 @@ class CliTest : public ::testing::Test {
   long long count(const std::string& table) {
     return std::stoll(rows("SELECT COUNT(*) FROM " + table).at(0));
   }
+#ifdef QEX_SQLITE_ODBC_DRIVER
+  // bd() through unixODBC and the SQLite ODBC driver with the dialect
+  // loaded, or "" when the driver is not installed.
+  std::string odbc() const {
+    if (std::string(QEX_SQLITE_ODBC_DRIVER).empty()) return "";
+    return std::string("odbc:Driver=") + QEX_SQLITE_ODBC_DRIVER +
+           ";Database=" + bd() + ";LoadExt=" + QEX_TSQL_EXT +
+           ";StatementTimeout=30";
+  }
+#endif
 
  private:
   // Its directory is the tests' and goes with it; the connection to bd()

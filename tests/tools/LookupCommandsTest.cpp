@@ -63,11 +63,14 @@ class LookupCommands : public CliTest {
            kSchedule + ", '1234567', '2026-11-30 08:00:00', 'LI')";
   }
 
-  // A lookup for customer C1 in branch S01 at kFecha, as JSON.
+  // A lookup for customer C1 in branch S01 at kFecha, as JSON, on the
+  // database `bd` names (bd() when empty).
   ToolResult lookup(const std::string& subcommand,
-                    const std::vector<std::string>& options) {
+                    const std::vector<std::string>& options,
+                    std::string bd = "") {
+    if (bd.empty()) bd = this->bd();
     std::vector<std::string> args{
-        subcommand, "--bd",   bd(),         "--fecha", kFecha,      "--reloj",
+        subcommand, "--bd",   bd,           "--fecha", kFecha,      "--reloj",
         kFecha,     "--json", "--sucursal", "S01",     "--cliente", "C1"};
     args.insert(args.end(), options.begin(), options.end());
     return run(args);
@@ -108,21 +111,26 @@ TEST_F(LookupCommands, EachSubcommandPrintsItsAnswerAsJson) {
            "\",\"mensaje\":\"Compra de 500...\\r\\nCompra de 500...\","
            "\"error\":\"\",\"leyenda\":null}\n"},
   };
-  for (const auto& [subcommand, options, json] : cases) {
-    SCOPED_TRACE(subcommand);
-    EXPECT_EQ(lookup(subcommand, options), (ToolResult{0, json, ""}));
+  // Over the ODBC backend too, where its driver is installed.
+  for (const std::string& backend : {bd(), odbc()}) {
+    if (backend.empty()) continue;
+    for (const auto& [subcommand, options, json] : cases) {
+      SCOPED_TRACE(backend + " " + subcommand);
+      EXPECT_EQ(lookup(subcommand, options, backend),
+                (ToolResult{0, json, ""}));
+    }
+    // vigentes: every row in force, each column under its name in the
+    // schema's order, numbers as numbers.
+    const ToolResult r = lookup("vigentes", {}, backend);
+    EXPECT_TRUE(r.out.starts_with("[{\"Pc_ID\":1,\"Pc_Folio\":\"PC03\","))
+        << r.out;
+    EXPECT_NE(
+        r.out.find(",\"Pc_Cantidad\":10,\"Pc_Cantidad_Promocion\":2,"
+                   "\"Pc_Porcentaje_promocion\":12.5,\"Pc_Comentario\":"
+                   "\"Cliente\",\"Pc_Fecha_Inicial\":\"2026-12-01 00:00:00\","),
+        std::string::npos);
+    EXPECT_TRUE(r.out.ends_with(",\"Es_Cve_Estado\":\"LI\"}]\n")) << r.out;
   }
-  // vigentes: every row in force, each column under its name in the
-  // schema's order, numbers as numbers.
-  const ToolResult r = lookup("vigentes", {});
-  EXPECT_TRUE(r.out.starts_with("[{\"Pc_ID\":1,\"Pc_Folio\":\"PC03\","))
-      << r.out;
-  EXPECT_NE(
-      r.out.find(",\"Pc_Cantidad\":10,\"Pc_Cantidad_Promocion\":2,"
-                 "\"Pc_Porcentaje_promocion\":12.5,\"Pc_Comentario\":"
-                 "\"Cliente\",\"Pc_Fecha_Inicial\":\"2026-12-01 00:00:00\","),
-      std::string::npos);
-  EXPECT_TRUE(r.out.ends_with(",\"Es_Cve_Estado\":\"LI\"}]\n")) << r.out;
 }
 
 // An error raised by the operation goes to stderr with its number; a Pv
