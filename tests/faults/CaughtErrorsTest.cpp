@@ -90,26 +90,21 @@ Outcome run_failing(const TempDatabase& db, int n,
 
 TEST(CaughtErrors, PvLookupsGiveTheirPrefixAndAnEmptyList) {
   const DemoShowcase s = demo_showcase(kDemo);
-  // Each lookup's prefix, and the lookup on the demo sale.
-  const std::pair<std::string_view, std::function<Outcome(Promociones&)>>
-      lookups[] = {
-          {kPrefixGetPromocionPvCantidad,
-           [&](Promociones& p) {
-             std::string leyenda;
-             const std::string list =
-                 p.Get_Promocion_Pv_Cantidad(kDemo.moment, s.branch, s.customer,
-                                             s.product, s.quantity, leyenda);
-             return Outcome{list.empty(), p.get_Error()};
-           }},
-          {kPrefixGetPromocionPvImporte,
-           [&](Promociones& p) {
-             const std::string list = p.Get_Promocion_Pv_Importe(
-                 kDemo.moment, s.branch, s.customer, s.sale_id);
-             return Outcome{list.empty(), p.get_Error()};
-           }},
-      };
-  for (const auto& [prefix, lookup] : lookups) {
+  // Each lookup on the demo sale, with its prefix.
+  for (bool by_amount : {false, true}) {
+    const std::string_view prefix = by_amount ? kPrefixGetPromocionPvImporte
+                                              : kPrefixGetPromocionPvCantidad;
     SCOPED_TRACE(prefix);
+    const auto lookup = [&](Promociones& p) {
+      std::string leyenda;
+      const std::string list =
+          by_amount
+              ? p.Get_Promocion_Pv_Importe(kDemo.moment, s.branch, s.customer,
+                                           s.sale_id)
+              : p.Get_Promocion_Pv_Cantidad(kDemo.moment, s.branch, s.customer,
+                                            s.product, s.quantity, leyenda);
+      return Outcome{list.empty(), p.get_Error()};
+    };
     std::shared_ptr<StatementCount> count;
     const Outcome clean = run_failing(demo_store(), 0, lookup, count);
     ASSERT_FALSE(clean.empty_result);  // the demo sale earns promotions
