@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "ado/sqlite/SqliteConnection.h"
 #include "ado/sqlite/TsqlCollations.h"
 #include "ado/sqlite/TsqlFunctions.h"
 #include "ado/sqlite/TsqlRewriter.h"
@@ -22,6 +23,12 @@ DirectStatements::DirectStatements(const std::string& path,
   register_tsql_functions(db_, session);
   register_tsql_collations(db_);
   session_ = session;
+  // The library's page cache, so that both sides read the same pages from
+  // memory.
+  const std::string cache_size =
+      "PRAGMA cache_size = -" +
+      std::to_string(promocionesQEX::sqlite::SqliteConnection::kPageCacheKiB);
+  sqlite3_exec(db_, cache_size.c_str(), nullptr, nullptr, nullptr);
 }
 
 DirectStatements::DirectStatements(const std::string& path,
