@@ -100,19 +100,20 @@ TEST_F(DataSessionTest, ParametersAnswerTheStoredValueOrTheDefault) {
       "('AGRUPADOR', 'T', 'CT,PR'), ('SIN_VALOR', 'T', NULL), "
       "('A''B', 'T', 'con comilla'), ('SI_UNO', 'B', '1'), "
       "('SI_S', 'B', 'S'), ('NO_CERO', 'B', '0'), ('RARO', 'B', 'quizas')");
-  const std::tuple<const char*, const char*, const char*, const char*> cases[] =
-      {
-          {"AGRUPADOR", "T", "CT,DP", "CT,PR"},
-          {"A'B", "T", "", "con comilla"},
-          {"NO_EXISTE", "T", "omision", "omision"},
-          {"SIN_VALOR", "T", "omision", "omision"},
-          {"X' OR '1'='1", "T", "nada", "nada"},
-          {"SI_UNO", "B", "0", "-1"},
-          {"SI_S", "B", "0", "-1"},
-          {"NO_CERO", "B", "-1", "0"},
-          {"NO_EXISTE", "B", "0", "0"},
-          {"NO_EXISTE", "B", "True", "-1"},
-      };
+  // name, type, default, answer
+  using Case = std::tuple<const char*, const char*, const char*, const char*>;
+  const Case cases[] = {
+      {"AGRUPADOR", "T", "CT,DP", "CT,PR"},
+      {"A'B", "T", "", "con comilla"},
+      {"NO_EXISTE", "T", "omision", "omision"},
+      {"SIN_VALOR", "T", "omision", "omision"},
+      {"X' OR '1'='1", "T", "nada", "nada"},
+      {"SI_UNO", "B", "0", "-1"},
+      {"SI_S", "B", "0", "-1"},
+      {"NO_CERO", "B", "-1", "0"},
+      {"NO_EXISTE", "B", "0", "0"},
+      {"NO_EXISTE", "B", "True", "-1"},
+  };
   for (const auto& [name, type, fallback, expected] : cases) {
     EXPECT_EQ(sesion_.Get_Parametro(name, 0, type, fallback).as_text(),
               expected)
