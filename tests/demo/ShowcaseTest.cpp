@@ -165,11 +165,9 @@ class Showcase : public ::testing::Test {
 
   // The pick-list query of the Pv details, with the stock at the branch.
   std::string pick_list_sql() {
-    std::string text = db_->exec(
-                              "SELECT Co_Texto FROM Consulta WHERE "
-                              "Co_Nombre = 'PROMOCION_PV_DETALLE'")
-                           .field(std::size_t{0})
-                           .as_text();
+    std::string text = rows(db_->exec("SELECT Co_Texto FROM Consulta WHERE "
+                                      "Co_Nombre = 'PROMOCION_PV_DETALLE'"))
+                           .at(0);
     text.replace(text.find("{FOLIO}"), 7, k_.pv_folio);
     text.replace(text.find("{PARAMETROS}"), 12,
                  "Existencia.Sc_Cve_Sucursal = '" + k_.branch +
