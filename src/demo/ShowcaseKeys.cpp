@@ -1,7 +1,7 @@
 // The keys of the demo's walk-through, and the sale it stores for the
 // amount lookup.
-#include "BatchInsert.h"
 #include "DemoWriters.h"
+#include "GeneratedSales.h"
 #include "Showcase.h"
 
 namespace promocionesQEX::demo {
@@ -45,20 +45,16 @@ void write_showcase_sale(Connection& connection, const DemoWorld& world) {
   };
   // Two garments of the showcase line, one of the next line, a telephone.
   const Line lines[] = {{1, 2, 700}, {2, 1, 550}, {5, 1, 300}, {33, 1, 2400}};
-  BatchInsert batch(
-      connection, "Promocion_Pv_Venta",
-      {"Ppv_ID", "Ppv_Producto", "Ppv_Cantidad", "Ppv_Importe", "Ppv_Fecha"});
-  const std::string sale_id = showcase_keys(world).sale_id;
+  DemoSale sale;
+  sale.id = showcase_keys(world).sale_id;
   for (const auto& line : lines) {
-    batch.row()
-        .text(sale_id)
-        .text(world.product(line.product).key)
-        .number(line.quantity)
-        .number(line.amount)
-        .date_time(world.moment)
-        .end();
+    DemoSaleLine stored;
+    stored.product = world.product(line.product).key;
+    stored.quantity = line.quantity;
+    stored.amount = line.amount;
+    sale.lines.push_back(stored);
   }
-  batch.flush();
+  write_sales(connection, world, {sale});
 }
 
 }  // namespace promocionesQEX::demo

@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "HostSession.h"
 #include "Json.h"
+#include "RecordJson.h"
 #include "MessageText.h"
 #include "Table.h"
 #include "promocionesQEX/Explicacion.h"
@@ -119,29 +120,9 @@ std::string candidate_json(const tCandidato& c) {
 }
 
 std::string answer_json(const tExplicacion& e) {
-  if (e.Consulta == "Get_Promocion") {
-    const tPromocion& p = e.Promocion;
-    return JsonObject()
-        .text("Pr_Cve_Producto", p.Pr_Cve_Producto)
-        .text("Tl_Cve_Talla", p.Tl_Cve_Talla)
-        .text("Cl_Cve_Color", p.Cl_Cve_Color)
-        .number("Pr_Cantidad", p.Pr_Cantidad)
-        .text("Pr_Unidad", p.Pr_Unidad)
-        .text("Prm_Folio", p.Prm_Folio)
-        .text("Prm_Cantidad_Venta", p.Prm_Cantidad_Venta)
-        .text("Prm_Cantidad_Promocion", p.Prm_Cantidad_Promocion)
-        .text("Prm_Comentario", p.Prm_Comentario)
-        .str();
-  }
-  if (e.Consulta == "Get_Promocion_Clasificador") {
-    const tCategoria& c = e.Categoria;
-    return JsonObject()
-        .number("Ct_Cantidad", c.Ct_Cantidad)
-        .number("Ct_Cantidad_Promocion", c.Ct_Cantidad_Promocion)
-        .number("Ct_Porcentaje_Promocion", c.Ct_Porcentaje_Promocion)
-        .text("Ct_Folio", c.Ct_Folio)
-        .str();
-  }
+  if (e.Consulta == "Get_Promocion") return promocion_json(e.Promocion);
+  if (e.Consulta == "Get_Promocion_Clasificador")
+    return categoria_json(e.Categoria);
   return json_string(e.Lista_Pv);
 }
 

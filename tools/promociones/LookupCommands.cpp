@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "HostSession.h"
 #include "Json.h"
+#include "RecordJson.h"
 #include "Table.h"
 #include "promocionesQEX/Promociones.h"
 #include "promocionesQEX/PvList.h"
@@ -21,19 +22,6 @@ DateTime fecha_of(const LookupOptions& o) {
 
 std::string num(double v) { return general_number(v); }
 
-std::string promocion_json(const tPromocion& p) {
-  return JsonObject()
-      .text("Pr_Cve_Producto", p.Pr_Cve_Producto)
-      .text("Tl_Cve_Talla", p.Tl_Cve_Talla)
-      .text("Cl_Cve_Color", p.Cl_Cve_Color)
-      .number("Pr_Cantidad", p.Pr_Cantidad)
-      .text("Pr_Unidad", p.Pr_Unidad)
-      .text("Prm_Folio", p.Prm_Folio)
-      .text("Prm_Cantidad_Venta", p.Prm_Cantidad_Venta)
-      .text("Prm_Cantidad_Promocion", p.Prm_Cantidad_Promocion)
-      .text("Prm_Comentario", p.Prm_Comentario)
-      .str();
-}
 
 // The answer of a Pv lookup, as the host reads it after the call.
 struct PvAnswer {
@@ -112,13 +100,7 @@ int run_clasificador(const CommonOptions& common, const LookupOptions& o,
   const tCategoria c = promociones.Get_Promocion_Clasificador(
       fecha, o.cliente, o.sucursal, o.linea, cantidad);
   if (common.json) {
-    out << JsonObject()
-               .number("Ct_Cantidad", c.Ct_Cantidad)
-               .number("Ct_Cantidad_Promocion", c.Ct_Cantidad_Promocion)
-               .number("Ct_Porcentaje_Promocion", c.Ct_Porcentaje_Promocion)
-               .text("Ct_Folio", c.Ct_Folio)
-               .str()
-        << '\n';
+    out << categoria_json(c) << '\n';
     return 0;
   }
   out << "Promoción de la línea " << o.linea << ", cliente " << o.cliente
