@@ -21,4 +21,13 @@ Customer read_customer(const std::string& cliente,
   return customer;
 }
 
+void show_customer(const Customer& customer, tExplicacion& e) {
+  e.Situacion = customer.unavailable;
+  e.Niveles = customer.shown;
+  if (customer.failure) {
+    e.Error_Numero = customer.failure->number();
+    e.Error = customer.failure->description();
+  }
+}
+
 }  // namespace promocionesQEX::explain

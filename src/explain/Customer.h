@@ -7,6 +7,7 @@
 #include <string>
 
 #include "lookup/CustomerScope.h"
+#include "promocionesQEX/Explicacion.h"
 #include "promocionesQEX/RuntimeError.h"
 
 namespace promocionesQEX::explain {
@@ -20,5 +21,9 @@ struct Customer {
 
 Customer read_customer(const std::string& cliente,
                        const lookup::ScopeCodes& codes);
+
+// Puts what the explanation shows of the customer into `e`: its levels, why
+// they are missing, and the lookup's error when reading them fails.
+void show_customer(const Customer& customer, tExplicacion& e);
 
 }  // namespace promocionesQEX::explain

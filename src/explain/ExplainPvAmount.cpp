@@ -104,12 +104,7 @@ tExplicacion Explicacion::Explica_Promocion_Pv_Importe(
           .as_text();
   const Customer customer =
       read_customer(Cl_Cve_Cliente, lookup::kPvAmountScopeCodes);
-  e.Situacion = customer.unavailable;
-  e.Niveles = customer.shown;
-  if (customer.failure) {
-    e.Error_Numero = customer.failure->number();
-    e.Error = customer.failure->description();
-  }
+  show_customer(customer, e);
   if (!customer.levels) {
     summarize_pv(e);
     return e;

@@ -39,12 +39,7 @@ tExplicacion Explicacion::Explica_Promocion_Pv_Cantidad(
   e.Consulta = "Get_Promocion_Pv_Cantidad";
   const Customer customer =
       read_customer(Cl_Cve_Cliente, lookup::kPvQuantityScopeCodes);
-  e.Situacion = customer.unavailable;
-  e.Niveles = customer.shown;
-  if (customer.failure) {
-    e.Error_Numero = customer.failure->number();
-    e.Error = customer.failure->description();
-  }
+  show_customer(customer, e);
   std::optional<lookup::PvClassification> keys;
   if (customer.levels) {
     try {

@@ -113,11 +113,8 @@ tExplicacion Explicacion::Explica_Promocion(
       lookup::kQuantityPromotionOrder));
   std::vector<Candidate> candidates = q.read(rows);
 
-  e.Situacion = customer.unavailable;
-  e.Niveles = customer.shown;
+  show_customer(customer, e);
   if (customer.failure) {
-    e.Error_Numero = customer.failure->number();
-    e.Error = customer.failure->description();
     e.Resumen = "La consulta falla al leer el cliente: " + e.Error;
   } else if (!customer.levels) {
     e.Resumen = "Sin promoción: " + customer.unavailable + ".";
