@@ -23,12 +23,15 @@ DirectStatements::DirectStatements(const std::string& path,
   register_tsql_functions(db_, session);
   register_tsql_collations(db_);
   session_ = session;
-  // The library's page cache, so that both sides read the same pages from
-  // memory.
-  const std::string cache_size =
+  // The library's page cache and memory map, so that both sides read the
+  // same pages the same way.
+  using promocionesQEX::sqlite::SqliteConnection;
+  const std::string settings =
       "PRAGMA cache_size = -" +
-      std::to_string(promocionesQEX::sqlite::SqliteConnection::kPageCacheKiB);
-  sqlite3_exec(db_, cache_size.c_str(), nullptr, nullptr, nullptr);
+      std::to_string(SqliteConnection::kPageCacheKiB) +
+      "; PRAGMA mmap_size = " +
+      std::to_string(SqliteConnection::kMemoryMapKiB * 1024);
+  sqlite3_exec(db_, settings.c_str(), nullptr, nullptr, nullptr);
 }
 
 DirectStatements::DirectStatements(const std::string& path,

@@ -152,6 +152,15 @@ void SqliteConnection::configure(const std::string& path, bool new_store) {
       "PRAGMA cache_size = -" +
       std::to_string(size_from_environment(kPageCacheVariable, kPageCacheKiB));
   run_pragma(db, cache_size.c_str());
+  // Pages read through a map of the file are not copied in at all: on a
+  // store larger than the page cache (years of expired promotions) a lookup
+  // that reaches pages the cache has dropped costs the same as on a small
+  // one. SQLite maps at most this much of the file, and reads past it.
+  const std::string mmap_size =
+      "PRAGMA mmap_size = " +
+      std::to_string(
+          size_from_environment(kMemoryMapVariable, kMemoryMapKiB) * 1024);
+  run_pragma(db, mmap_size.c_str());
   // The journal mode is a property of the file, chosen once by whoever
   // creates the store: WAL, so that several processes read and write it at
   // once. Opening an existing store never changes it: that write would fail

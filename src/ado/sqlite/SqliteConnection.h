@@ -45,6 +45,12 @@ class SqliteConnection : public Connection {
   static constexpr const char* kPageCacheVariable =
       "PROMOCIONESQEX_CACHE_PAGINAS_KB";
 
+  // How much of the file SQLite reads through a memory map, in KiB (0: none),
+  // or the number in the environment variable named by kMemoryMapVariable.
+  static constexpr std::size_t kMemoryMapKiB = 1024 * 1024;
+  static constexpr const char* kMemoryMapVariable =
+      "PROMOCIONESQEX_MAPA_MEMORIA_KB";
+
   static constexpr int kBusyTimeoutMs = 10000;
   static constexpr std::size_t kStatementCacheSize = 64;
   static constexpr const char* kStatementCacheVariable =
