@@ -32,6 +32,8 @@ TEST_F(DemoStore, DemoCreatesItsDatabaseOnceAndShowsEveryOperation) {
         "Add_Promocion_Descuento_Global"})
     EXPECT_NE(first_.out.find("\n== " + operation + ":"), std::string::npos)
         << operation;
+  // It ends with why the showcase line's other promotions did not apply.
+  EXPECT_NE(first_.out.find("\ngana  00000002  SE     ✓"), std::string::npos);
   ToolResult r = run({"demo", "--bd", bd()});
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_TRUE(r.out.starts_with("Base de demostración: " + bd() + "\n"));
@@ -43,7 +45,7 @@ TEST_F(DemoStore, DemoCreatesItsDatabaseOnceAndShowsEveryOperation) {
       << r.out;
   EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
   for (const std::string key :
-       {"clasificador", "vigentes", "pv_cantidad", "pv_importe"})
+       {"clasificador", "vigentes", "pv_cantidad", "pv_importe", "explicacion"})
     EXPECT_NE(r.out.find("\"" + key + "\":"), std::string::npos) << key;
 }
 
