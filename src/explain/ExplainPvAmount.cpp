@@ -97,11 +97,7 @@ tExplicacion Explicacion::Explica_Promocion_Pv_Importe(
   tExplicacion e;
   e.Consulta = "Get_Promocion_Pv_Importe";
   Publico& state = publico();
-  const std::string agrupador =
-      state.goSesionDatos
-          ->Get_Parametro(lookup::kPvGroupingParameter, 0, "T",
-                          lookup::kPvAllGroupingLevels)
-          .as_text();
+  const std::string agrupador = lookup::read_pv_grouping_parameter();
   const Customer customer =
       read_customer(Cl_Cve_Cliente, lookup::kPvAmountScopeCodes);
   show_customer(customer, e);

@@ -75,11 +75,7 @@ std::string find_promotions(const DateTime& fecha, const std::string& sucursal,
                             const std::string& cliente,
                             const std::string& ppv_id, std::string& mensaje) {
   Publico& state = publico();
-  const std::string agrupador =
-      state.goSesionDatos
-          ->Get_Parametro(lookup::kPvGroupingParameter, 0, "T",
-                          lookup::kPvAllGroupingLevels)
-          .as_text();
+  const std::string agrupador = lookup::read_pv_grouping_parameter();
   const std::optional<lookup::ScopeLevels> levels =
       lookup::read_customer_scope(cliente, lookup::kPvAmountScopeCodes);
   if (!levels) return {};

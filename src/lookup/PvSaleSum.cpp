@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "frame/Publico.h"
 #include "lookup/SqlValue.h"
 
 namespace promocionesQEX::lookup {
@@ -66,6 +67,13 @@ std::string pv_sum_statement(const PvGrouping& grouping,
     sql.append("GROUP BY ").append("   ").append(grouping.group_list);
   }
   return sql;
+}
+
+std::string read_pv_grouping_parameter() {
+  return publico()
+      .goSesionDatos
+      ->Get_Parametro(kPvGroupingParameter, 0, "T", kPvAllGroupingLevels)
+      .as_text();
 }
 
 }  // namespace promocionesQEX::lookup

@@ -13,6 +13,9 @@ namespace promocionesQEX::lookup {
 inline constexpr char kPvGroupingParameter[] = "VEN_PROMOCION_IMPORTE_AGRUPADOR";
 inline constexpr char kPvAllGroupingLevels[] = "CT,DP,MR,LN,FM,SF,PR";
 
+// The parameter's value as the thread's data session gives it.
+std::string read_pv_grouping_parameter();
+
 struct PvGrouping {
   std::string select_list;
   std::string group_list;  // empty: one total for the whole sale
