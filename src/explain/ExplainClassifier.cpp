@@ -19,8 +19,8 @@ using namespace explain;
 
 constexpr std::string_view kPrefix = "Pc_";
 
-void answer(const StoredRows& rows, const LevelWinner& w,
-            Candidate& winner, tExplicacion& e) {
+void answer(const StoredRows& rows, const LevelWinner& w, Candidate& winner,
+            tExplicacion& e) {
   e.Ganadores.push_back(
       {0, w.candidate, winner.shown.Folio, winner.shown.Nivel, 0, w.razon});
   try {
@@ -58,29 +58,19 @@ tExplicacion Explicacion::Explica_Promocion_Clasificador(
   q.after = {validity_rule(kPrefix, Fecha, validity_date), in_force_rule()};
   q.folio_field = "Pc_Folio";
   q.comment_field = "Pc_Comentario";
-  const StoredRows rows = read_all(q.statement(
-      "SELECT *", "FROM Promocion_Clasificador WHERE " +
-                      as_condition(fragment([&](std::string& s) {
-                        lookup::append_line_classifier(s, Linea);
-                      })),
-      lookup::kClassifierPromotionOrder));
+  const StoredRows rows =
+      read_all(q.statement("SELECT *",
+                           "FROM Promocion_Clasificador WHERE " +
+                               as_condition(fragment([&](std::string& s) {
+                                 lookup::append_line_classifier(s, Linea);
+                               })),
+                           lookup::kClassifierPromotionOrder));
   std::vector<Candidate> candidates = q.read(rows);
 
-  show_customer(customer, e);
-  if (customer.failure) {
-    e.Resumen = "La consulta falla al leer el cliente: " + e.Error;
-  } else if (!customer.levels) {
-    e.Resumen = "Sin promoción: " + customer.unavailable + ".";
-  } else if (const auto w = first_level_winner(
-                 candidates, rows, lookup::kPromotionScopeCodes,
-                 "Pc_Cantidad")) {
-    answer(rows, *w, candidates[w->candidate], e);
-  } else {
-    e.Resumen = "Sin promoción: ningún renglón cumple todas las condiciones.";
-  }
-  tGrupoExplicado& group = e.Grupos.emplace_back();
-  group.Clave = Linea;
-  for (Candidate& c : candidates) group.Candidatos.push_back(std::move(c.shown));
+  conclude_level_search(e, customer, candidates, rows, "Pc_Cantidad", Linea,
+                        [&](const LevelWinner& w, Candidate& winner) {
+                          answer(rows, w, winner, e);
+                        });
   return e;
 }
 

@@ -28,8 +28,11 @@ CandidateQuery quantity_query(const lookup::QuantitySaleLine& line,
   using namespace lookup;
   auto rule = [](std::string_view name, std::string fragment_text,
                  std::string column, std::string venta) {
-    return ConditionRule{name, as_condition(fragment_text), {std::move(column)},
-                         Shown::Value, std::move(venta)};
+    return ConditionRule{name,
+                         as_condition(fragment_text),
+                         {std::move(column)},
+                         Shown::Value,
+                         std::move(venta)};
   };
   CandidateQuery q;
   q.before = {
@@ -61,8 +64,8 @@ CandidateQuery quantity_query(const lookup::QuantitySaleLine& line,
 // The goods as Get_Promocion reads them from its winning row.
 void answer(const StoredRows& rows, const LevelWinner& w, Candidate& winner,
             double cantidad, tExplicacion& e) {
-  tGanador g{0, w.candidate, winner.shown.Folio, winner.shown.Nivel, 0,
-             w.razon};
+  tGanador g{0, w.candidate, winner.shown.Folio, winner.shown.Nivel,
+             0, w.razon};
   try {
     lookup::fill_quantity_goods(rows.recordset(winner.row), cantidad,
                                 e.Promocion);
@@ -106,31 +109,21 @@ tExplicacion Explicacion::Explica_Promocion(
   const CandidateQuery q =
       quantity_query(line, customer, weekday_date, validity_date);
   const StoredRows rows = read_all(q.statement(
-      "SELECT *", "FROM Promocion_1x WHERE " +
-                      as_condition(fragment([&](std::string& s) {
-                        lookup::append_sold_product(s, Pr_Cve_Producto);
-                      })),
+      "SELECT *",
+      "FROM Promocion_1x WHERE " + as_condition(fragment([&](std::string& s) {
+        lookup::append_sold_product(s, Pr_Cve_Producto);
+      })),
       lookup::kQuantityPromotionOrder));
   std::vector<Candidate> candidates = q.read(rows);
 
-  show_customer(customer, e);
-  if (customer.failure) {
-    e.Resumen = "La consulta falla al leer el cliente: " + e.Error;
-  } else if (!customer.levels) {
-    e.Resumen = "Sin promoción: " + customer.unavailable + ".";
-  } else {
+  // What the lookup answers when it finds no row.
+  if (customer.levels)
     e.Promocion = tPromocion{"", "00", "00", 0, "", "", "", "", ""};
-    const auto w = first_level_winner(candidates, rows,
-                                      lookup::kPromotionScopeCodes,
-                                      "Prm_Cantidad_Promocion");
-    if (w)
-      answer(rows, *w, candidates[w->candidate], Cantidad, e);
-    else
-      e.Resumen = "Sin promoción: ningún renglón cumple todas las condiciones.";
-  }
-  tGrupoExplicado& group = e.Grupos.emplace_back();
-  group.Clave = Pr_Cve_Producto;
-  for (Candidate& c : candidates) group.Candidatos.push_back(std::move(c.shown));
+  conclude_level_search(e, customer, candidates, rows, "Prm_Cantidad_Promocion",
+                        Pr_Cve_Producto,
+                        [&](const LevelWinner& w, Candidate& winner) {
+                          answer(rows, w, winner, Cantidad, e);
+                        });
   return e;
 }
 

@@ -24,12 +24,14 @@ std::string tie_break(const Candidate& winner, const Candidate& next,
                       std::string_view second_key) {
   const std::string count = std::to_string(meeting);
   if (!same_key(winner.shown.Folio, next.shown.Folio))
-    return "de los " + count + " que cumplen en ese nivel gana el folio mayor (" +
+    return "de los " + count +
+           " que cumplen en ese nivel gana el folio mayor (" +
            winner.shown.Folio + " sobre " + next.shown.Folio + ")";
   const std::string mine = shown(rows.at(winner.row, second_key));
   const std::string theirs = shown(rows.at(next.row, second_key));
   if (mine != theirs)
-    return "de los " + count + " que cumplen en ese nivel, con el mismo folio " +
+    return "de los " + count +
+           " que cumplen en ese nivel, con el mismo folio " +
            winner.shown.Folio + ", gana el mayor " + std::string(second_key) +
            " (" + mine + " sobre " + theirs + ")";
   return "de los " + count + " que cumplen en ese nivel, " +
@@ -54,8 +56,9 @@ std::optional<LevelWinner> first_level_winner(
     }
     const Candidate& winner = candidates[meeting.front()];
     LevelWinner w{meeting.front(), "nivel " + std::string(codes[level])};
-    w.razon += passed.empty() ? ", el primero que se busca"
-                              : " (sin renglones que cumplan en " + passed + ")";
+    w.razon += passed.empty()
+                   ? ", el primero que se busca"
+                   : " (sin renglones que cumplan en " + passed + ")";
     w.razon += meeting.size() == 1
                    ? "; es el único que cumple en ese nivel"
                    : "; " + tie_break(winner, candidates[meeting[1]],
@@ -63,6 +66,28 @@ std::optional<LevelWinner> first_level_winner(
     return w;
   }
   return std::nullopt;
+}
+
+void conclude_level_search(
+    tExplicacion& e, const Customer& customer,
+    std::vector<Candidate>& candidates, const StoredRows& rows,
+    std::string_view second_key, const std::string& key,
+    const std::function<void(const LevelWinner&, Candidate&)>& answer) {
+  show_customer(customer, e);
+  if (customer.failure) {
+    e.Resumen = "La consulta falla al leer el cliente: " + e.Error;
+  } else if (!customer.levels) {
+    e.Resumen = "Sin promoción: " + customer.unavailable + ".";
+  } else if (const auto w = first_level_winner(
+                 candidates, rows, lookup::kPromotionScopeCodes, second_key)) {
+    answer(*w, candidates[w->candidate]);
+  } else {
+    e.Resumen = "Sin promoción: ningún renglón cumple todas las condiciones.";
+  }
+  tGrupoExplicado& group = e.Grupos.emplace_back();
+  group.Clave = key;
+  for (Candidate& c : candidates)
+    group.Candidatos.push_back(std::move(c.shown));
 }
 
 }  // namespace promocionesQEX::explain
