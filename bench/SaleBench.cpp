@@ -28,8 +28,7 @@ enum Lookup { kQuantity, kPvQuantity, kClassifier, kPvAmount, kLookups };
 const char* const kLookupNames[kLookups] = {"promocion", "pv_cantidad",
                                             "clasificador", "pv_importe"};
 Rows rows_read(int lookup) {
-  return lookup == kQuantity || lookup == kClassifier ? Rows::First
-                                                      : Rows::All;
+  return lookup == kQuantity || lookup == kClassifier ? Rows::First : Rows::All;
 }
 
 // Calls `after` after each lookup with the lookup it was.
@@ -43,10 +42,10 @@ long sell(Promociones& p, const DateTime& moment, const DemoSale& sale,
                         l.colour, l.quantity, l.unit)
             .Pr_Cantidad);
     after(kQuantity);
-    earned += static_cast<long>(p.Get_Promocion_Pv_Cantidad(
-                                     moment, sale.branch, sale.customer,
-                                     l.product, l.quantity)
-                                    .size());
+    earned += static_cast<long>(
+        p.Get_Promocion_Pv_Cantidad(moment, sale.branch, sale.customer,
+                                    l.product, l.quantity)
+            .size());
     after(kPvQuantity);
     per_line[l.line] += l.quantity;
   }
@@ -101,7 +100,8 @@ void library(benchmark::State& state, Store store) {
   auto last = std::chrono::steady_clock::now();
   auto after = [&](Lookup lookup) {
     const auto now = std::chrono::steady_clock::now();
-    spent[lookup] += std::chrono::duration<double, std::milli>(now - last).count();
+    spent[lookup] +=
+        std::chrono::duration<double, std::milli>(now - last).count();
     last = now;
   };
   replay(state, db.sales.size(), [&](std::size_t k) {
@@ -142,8 +142,7 @@ void BM_Sale_floor(benchmark::State& s) { baseline(s, Preparing::Once); }
 // Each repetition replays each of the store's 200 sales once, so the
 // percentiles are those of every sale.
 void sale_sizes(benchmark::internal::Benchmark* b) {
-  b->Arg(100000)->Arg(1000000)->Iterations(200)->Unit(
-      benchmark::kMillisecond);
+  b->Arg(100000)->Arg(1000000)->Iterations(200)->Unit(benchmark::kMillisecond);
 }
 
 BENCHMARK(BM_Sale_library)->Apply(sale_sizes);

@@ -111,8 +111,7 @@ DemoSale SaleDrawer::sale(long number, int lines) {
   sale.customer = customer.key;
   for (int n = 0; n < lines; ++n) {
     DemoSaleLine line;
-    if (!(random_.chance(kHitPercent) &&
-          hit_line(customer, sale.branch, line)))
+    if (!(random_.chance(kHitPercent) && hit_line(customer, sale.branch, line)))
       line = any_line();
     sale.lines.push_back(std::move(line));
   }
