@@ -6,9 +6,7 @@
 #include "explain/LevelWinner.h"
 #include "explain/ScheduleRules.h"
 #include "explain/Verdicts.h"
-#include "frame/Publico.h"
 #include "lookup/ClassifierPromotionStatement.h"
-#include "lookup/StatementRunner.h"
 #include "lookup/WinningRow.h"
 #include "promocionesQEX/Explicacion.h"
 
@@ -45,10 +43,9 @@ tExplicacion Explicacion::Explica_Promocion_Clasificador(
   e.Consulta = "Get_Promocion_Clasificador";
   const Customer customer =
       read_customer(Cl_Cve_Cliente, lookup::kPromotionScopeCodes);
-  clsServicios& servicios = *publico().goServicios;
-  lookup::set_monday_first();
-  const std::string weekday_date = servicios.Fecha_SQL(Fecha);
-  const std::string validity_date = servicios.Fecha_SQL(Fecha);
+  const StatementDates dates = start_statements(Fecha);
+  const std::string& weekday_date = dates.weekday;
+  const std::string& validity_date = dates.validity;
 
   CandidateQuery q;
   q.before = {time_window_rule(kPrefix, Fecha),

@@ -9,7 +9,6 @@
 #include "frame/Publico.h"
 #include "lookup/ProductClassification.h"
 #include "lookup/PvPromotionStatement.h"
-#include "lookup/StatementRunner.h"
 #include "promocionesQEX/Explicacion.h"
 
 namespace promocionesQEX {
@@ -56,11 +55,10 @@ tExplicacion Explicacion::Explica_Promocion_Pv_Cantidad(
     summarize_pv(e);
     return e;
   }
-  clsServicios& servicios = *publico().goServicios;
-  const DateTime clock = servicios.Get_Fecha_Hora();
-  lookup::set_monday_first();
-  const std::string weekday_date = servicios.Fecha_SQL(Fecha);
-  const std::string validity_date = servicios.Fecha_SQL(Fecha);
+  const DateTime clock = publico().goServicios->Get_Fecha_Hora();
+  const StatementDates dates = start_statements(Fecha);
+  const std::string& weekday_date = dates.weekday;
+  const std::string& validity_date = dates.validity;
 
   CandidateQuery q;
   add_pv_rules(q,

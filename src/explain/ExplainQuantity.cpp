@@ -6,10 +6,8 @@
 #include "explain/LevelWinner.h"
 #include "explain/ScheduleRules.h"
 #include "explain/Verdicts.h"
-#include "frame/Publico.h"
 #include "lookup/Counts16.h"
 #include "lookup/QuantityPromotionStatement.h"
-#include "lookup/StatementRunner.h"
 #include "lookup/WinningRow.h"
 #include "promocionesQEX/Explicacion.h"
 #include "promocionesQEX/Variant.h"
@@ -99,10 +97,9 @@ tExplicacion Explicacion::Explica_Promocion(
   e.Consulta = "Get_Promocion";
   const Customer customer =
       read_customer(Cl_Cve_Cliente, lookup::kPromotionScopeCodes);
-  clsServicios& servicios = *publico().goServicios;
-  lookup::set_monday_first();
-  const std::string weekday_date = servicios.Fecha_SQL(Fecha);
-  const std::string validity_date = servicios.Fecha_SQL(Fecha);
+  const StatementDates dates = start_statements(Fecha);
+  const std::string& weekday_date = dates.weekday;
+  const std::string& validity_date = dates.validity;
   const lookup::QuantitySaleLine line{
       Fecha,        Sc_Cve_Sucursal, Pr_Cve_Producto, Tl_Cve_Talla,
       Cl_Cve_Color, Cantidad,        Un_Cve_Unidad};

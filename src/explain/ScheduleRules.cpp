@@ -3,8 +3,10 @@
 #include <array>
 
 #include "explain/Verdicts.h"
+#include "frame/Publico.h"
 #include "lookup/PvPromotionStatement.h"
 #include "lookup/ScheduleFilter.h"
+#include "lookup/StatementRunner.h"
 #include "promocionesQEX/Variant.h"
 
 namespace promocionesQEX::explain {
@@ -15,6 +17,15 @@ std::string column(std::string_view prefix, std::string_view name) {
 }
 
 }  // namespace
+
+StatementDates start_statements(const DateTime& fecha) {
+  clsServicios& servicios = *publico().goServicios;
+  lookup::set_monday_first();
+  StatementDates dates;
+  dates.weekday = servicios.Fecha_SQL(fecha);
+  dates.validity = servicios.Fecha_SQL(fecha);
+  return dates;
+}
 
 std::string weekday_text(const DateTime& fecha) {
   static constexpr std::array<const char*, 7> kNames = {

@@ -13,6 +13,15 @@
 
 namespace promocionesQEX::explain {
 
+// The two dates the lookups write into their weekday and validity
+// conditions, read from the services as the lookups read them (twice), after
+// the session's week is made to start on Monday as theirs is.
+struct StatementDates {
+  std::string weekday;
+  std::string validity;
+};
+StatementDates start_statements(const DateTime& fecha);
+
 // "6 (sábado)": the weekday under the lookups' week start (Monday = 1).
 std::string weekday_text(const DateTime& fecha);
 
